@@ -1,0 +1,31 @@
+# The two commands of the README: `make run` and `make test`.
+# Both install any missing Debian package first (scripts/install-deps.sh).
+
+.PHONY: all deps build run test test-asan clean
+
+all: build
+
+deps:
+	@./scripts/install-deps.sh
+
+build/default/CMakeCache.txt: | deps
+	cmake --preset default
+
+build: deps build/default/CMakeCache.txt
+	cmake --build --preset default
+
+run: build
+	./build/default/kirel
+
+test: build
+	QT_QPA_PLATFORM=offscreen ctest --preset default
+
+build/asan/CMakeCache.txt: | deps
+	cmake --preset asan
+
+test-asan: deps build/asan/CMakeCache.txt
+	cmake --build --preset asan
+	QT_QPA_PLATFORM=offscreen ctest --preset asan
+
+clean:
+	rm -rf build

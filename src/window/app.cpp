@@ -1,0 +1,24 @@
+#include "window/app.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QStyleFactory>
+
+namespace kirel {
+
+void setupApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Kirel"));
+    QApplication::setApplicationVersion(QStringLiteral("1.03"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Kirel"));
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
+    // A small sans-serif, metrically close to the classic 8 pt dialog font the
+    // window was laid out for; the platform substitutes when it is missing.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(8.25);
+    font.setStyleHint(QFont::SansSerif);
+    app.setFont(font);
+    app.setWindowIcon(QIcon(QStringLiteral(":/assets/kirel.svg")));
+}
+
+} // namespace kirel

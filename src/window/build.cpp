@@ -1,0 +1,147 @@
+#include "window/build.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "window/controls.h"
+
+namespace build {
+
+QString controlName(const char* member) {
+    QString n = QString::fromLatin1(member);
+    if (n.startsWith(QLatin1String("LineN["))) // Line1 .. Line18 are single controls
+        return QLatin1String("Line") + n.mid(6).chopped(1);
+    n.replace(QLatin1Char('['), QLatin1Char('(')).replace(QLatin1Char(']'), QLatin1Char(')'));
+    return n;
+}
+
+Look titleLook() {
+    Look l;
+    l.points = 9.75;
+    l.bold = true;
+    l.underline = true;
+    return l;
+}
+
+void applyLook(QWidget* w, const Look& look) {
+    if (look.points > 0 || look.bold || look.underline || !look.family.isEmpty()) {
+        QFont f = w->font();
+        if (!look.family.isEmpty()) f.setFamily(look.family);
+        if (look.points > 0) f.setPointSizeF(look.points);
+        f.setBold(look.bold);
+        f.setUnderline(look.underline);
+        w->setFont(f);
+    }
+    if (look.colour.isValid()) setTextColour(w, look.colour);
+}
+
+template <class W> static W* named(W* w, const char* name, QRect twips) {
+    w->setObjectName(controlName(name));
+    w->setGeometry(twips);
+    return w;
+}
+
+QWidget* panel(QWidget* parent, const char* name, QRect twips) {
+    return named(new QWidget(parent), name, twips);
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, QRect twips,
+              const Look& look) {
+    auto* l = named(new QLabel(text, parent), name, twips);
+    applyLook(l, look);
+    l->setAlignment(look.align ? Qt::Alignment(look.align) : (Qt::AlignLeft | Qt::AlignVCenter));
+    l->setWordWrap(look.wrap);
+    return l;
+}
+
+ClickLabel* clickLabel(QWidget* parent, const char* name, const QString& text, QRect twips,
+                       const Look& look) {
+    auto* l = named(new ClickLabel(text, parent), name, twips);
+    applyLook(l, look);
+    l->setAlignment(look.align ? Qt::Alignment(look.align) : (Qt::AlignLeft | Qt::AlignVCenter));
+    l->setWordWrap(look.wrap);
+    return l;
+}
+
+QLineEdit* input(QWidget* parent, const char* name, const QString& start, QRect twips) {
+    auto* e = named(new QLineEdit(start, parent), name, twips);
+    e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return e;
+}
+
+QLineEdit* output(QWidget* parent, const char* name, const QString& start, QRect twips,
+                  const QColor& colour) {
+    auto* e = input(parent, name, start, twips);
+    e->setReadOnly(true);
+    e->setFocusPolicy(Qt::ClickFocus); // the Tab key walks the inputs only
+    Look look;
+    look.bold = true;
+    look.colour = colour;
+    applyLook(e, look);
+    return e;
+}
+
+QComboBox* list(QWidget* parent, const char* name, QRect twips, bool editable) {
+    auto* c = named(new QComboBox(parent), name, twips);
+    if (editable) {
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setCompleter(nullptr); // matching is exact and case-sensitive
+    }
+    c->setMaxVisibleItems(12);
+    return c;
+}
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& text, QRect twips) {
+    return named(new QCheckBox(text, parent), name, twips);
+}
+
+QRadioButton* option(QWidget* parent, const char* name, const QString& text, QRect twips) {
+    return named(new QRadioButton(text, parent), name, twips);
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text, QRect twips) {
+    return named(new QPushButton(text, parent), name, twips);
+}
+
+QGroupBox* frame(QWidget* parent, const char* name, const QString& title, QRect twips) {
+    return named(new QGroupBox(title, parent), name, twips);
+}
+
+Shape* shape(QWidget* parent, const char* name, QRect twips, const QColor& fill,
+             const QColor& border, int borderWidth) {
+    return named(new Shape(parent, fill, border, borderWidth), name, twips);
+}
+
+Segment* line(QWidget* parent, const char* name, int x1, int y1, int x2, int y2,
+              const QColor& colour) {
+    auto* s = new Segment(parent, {x1, y1}, {x2, y2}, colour);
+    s->setObjectName(controlName(name));
+    return s;
+}
+
+Picture* picture(QWidget* parent, const char* name, const QString& resource, QRect twips) {
+    return named(new Picture(parent, resource), name, twips);
+}
+
+void fieldRows(QWidget* panel, const Columns& c, std::initializer_list<FieldRow> rows) {
+    for (const FieldRow& r : rows) {
+        if (r.name)
+            *r.name = label(panel, r.nameId, QString::fromUtf8(r.caption),
+                            twRect(c.nameX, r.y, c.nameW, c.height));
+        const QRect fieldRect = twRect(c.fieldX, r.y, c.fieldW, c.height);
+        *r.field = r.output ? output(panel, r.fieldId, QString::fromUtf8(r.start), fieldRect,
+                                     c.outputColour)
+                            : input(panel, r.fieldId, QString::fromUtf8(r.start), fieldRect);
+        if (r.unit)
+            *r.unit = label(panel, r.unitId, QString::fromUtf8(r.unitCaption),
+                            twRect(c.unitX, r.y, c.unitW, c.height));
+    }
+}
+
+} // namespace build

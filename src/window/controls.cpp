@@ -1,0 +1,200 @@
+#include "window/controls.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <cmath>
+
+namespace theme {
+QColor windowText() { return QApplication::palette().color(QPalette::WindowText); }
+QColor buttonText() { return QApplication::palette().color(QPalette::ButtonText); }
+QColor scrollBar() { return QApplication::palette().color(QPalette::Mid); }
+} // namespace theme
+
+// ---- Shape ----
+
+Shape::Shape(QWidget* parent, const QColor& fill, const QColor& border, int borderWidth)
+    : QWidget(parent), fill_(fill), border_(border), borderWidth_(borderWidth) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::setFillColor(const QColor& c) {
+    if (c == fill_) return;
+    fill_ = c;
+    update();
+}
+
+void Shape::setBorderColor(const QColor& c) {
+    if (c == border_) return;
+    border_ = c;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const qreal half = borderWidth_ / 2.0;
+    const QRectF r = QRectF(rect()).adjusted(half, half, -half, -half);
+    p.fillRect(r, fill_);
+    if (borderWidth_ > 0) {
+        p.setPen(QPen(border_, borderWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r);
+    }
+}
+
+// ---- Segment ----
+
+Segment::Segment(QWidget* parent, QPoint from, QPoint to, const QColor& colour)
+    : QWidget(parent), colour_(colour) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QPointF a(from.x() / 15.0, from.y() / 15.0), b(to.x() / 15.0, to.y() / 15.0);
+    const int left = int(std::floor(std::min(a.x(), b.x()))) ;
+    const int top = int(std::floor(std::min(a.y(), b.y())));
+    const int right = int(std::ceil(std::max(a.x(), b.x()))) + 1;
+    const int bottom = int(std::ceil(std::max(a.y(), b.y()))) + 1;
+    setGeometry(left, top, right - left, bottom - top);
+    a_ = a - QPointF(left, top);
+    b_ = b - QPointF(left, top);
+}
+
+QLineF Segment::segment() const { return {a_, b_}; }
+
+void Segment::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(QPen(colour_, 1));
+    // Centre the 1-pixel pen on the pixel grid so that straight lines stay crisp.
+    p.drawLine(a_ + QPointF(0.5, 0.5), b_ + QPointF(0.5, 0.5));
+}
+
+// ---- Picture ----
+
+Picture::Picture(QWidget* parent, const QString& resource) : QWidget(parent), resource_(resource) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Picture::paintEvent(QPaintEvent*) {
+    QSvgRenderer svg(resource_);
+    if (!svg.isValid()) return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    svg.setAspectRatioMode(Qt::KeepAspectRatio);
+    svg.render(&p, QRectF(rect()));
+}
+
+// ---- ClickLabel ----
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
+    QLabel::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
+}
+
+// ---- clicks on any widget ----
+
+namespace {
+class ClickFilter : public QObject {
+public:
+    ClickFilter(QWidget* watched, std::function<void()> handler)
+        : QObject(watched), handler_(std::move(handler)) {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* obj, QEvent* ev) override {
+        if (ev->type() == QEvent::MouseButtonRelease) {
+            auto* me = static_cast<QMouseEvent*>(ev);
+            auto* w = static_cast<QWidget*>(obj);
+            if (me->button() == Qt::LeftButton && w->rect().contains(me->position().toPoint()))
+                handler_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> handler_;
+};
+
+// Swallows what the user does to a locked list; program writes go through.
+class LockFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* obj, QEvent* ev) override {
+        switch (ev->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+            return true;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            const int key = static_cast<QKeyEvent*>(ev)->key();
+            return key != Qt::Key_Tab && key != Qt::Key_Backtab;
+        }
+        default:
+            return QObject::eventFilter(obj, ev);
+        }
+    }
+};
+} // namespace
+
+void onClick(QWidget* watched, std::function<void()> handler) {
+    new ClickFilter(watched, std::move(handler));
+}
+
+void setLocked(QComboBox* list, bool locked) {
+    if (isLocked(list) == locked) return;
+    auto* filter = list->findChild<LockFilter*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!filter) filter = new LockFilter(list);
+    list->setProperty("locked", locked);
+    QList<QObject*> targets{list};
+    if (list->lineEdit()) {
+        list->lineEdit()->setReadOnly(locked);
+        targets << list->lineEdit();
+    }
+    for (QObject* t : targets) {
+        if (locked)
+            t->installEventFilter(filter);
+        else
+            t->removeEventFilter(filter);
+    }
+}
+
+bool isLocked(const QComboBox* list) { return list->property("locked").toBool(); }
+
+void setTextColour(QWidget* w, const QColor& c) {
+    QPalette pal = w->palette();
+    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        pal.setColor(QPalette::Active, role, c), pal.setColor(QPalette::Inactive, role, c);
+    w->setPalette(pal);
+}
+
+QColor textColour(const QWidget* w) { return w->palette().color(QPalette::Active, QPalette::Text); }
+
+// ---- TabStrip ----
+
+TabStrip::TabStrip(QWidget* parent, QTabBar::Shape shape, QSize tabSize)
+    : QTabBar(parent), tabSize_(tabSize) {
+    setShape(shape);
+    setExpanding(false);
+    setUsesScrollButtons(false);
+    setDrawBase(false);
+    setElideMode(Qt::ElideNone);
+}
+
+int TabStrip::addTaggedTab(const QString& caption, const QString& tag) {
+    const int i = addTab(caption);
+    setTabData(i, tag);
+    return i;
+}
+
+QString TabStrip::tag(int index) const { return tabData(index).toString(); }
+
+QSize TabStrip::tabSizeHint(int index) const {
+    return tabSize_.isValid() ? tabSize_ : QTabBar::tabSizeHint(index);
+}

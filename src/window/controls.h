@@ -1,0 +1,122 @@
+#pragma once
+// The small controls the window draws itself, and the helpers every panel
+// builder uses: twips geometry, theme colours, list locking, clicks on labels
+// and fields, and the left-edge tab strip.
+
+#include <QColor>
+#include <QLabel>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QTabBar>
+#include <QWidget>
+#include <QLineF>
+#include <functional>
+
+class QComboBox;
+
+// Geometry is designed in twips: 15 twips are one pixel at 96 dpi; Qt's
+// high-DPI scaling does the rest.
+constexpr int tw(int twips) { return (twips + 7) / 15; }
+inline QRect twRect(int left, int top, int width, int height) {
+    return {tw(left), tw(top), tw(width), tw(height)};
+}
+
+// The three theme colours of the platform.
+namespace theme {
+QColor windowText();
+QColor buttonText();
+QColor scrollBar(); // a light grey: greyed (locked) lists
+} // namespace theme
+
+// A filled rectangle with a border (body and bands of the resistor, the chip,
+// the frame of the finder's value).
+class Shape : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QColor fillColor READ fillColor WRITE setFillColor)
+    Q_PROPERTY(QColor borderColor READ borderColor WRITE setBorderColor)
+public:
+    explicit Shape(QWidget* parent, const QColor& fill = Qt::transparent,
+                   const QColor& border = Qt::black, int borderWidth = 1);
+    QColor fillColor() const { return fill_; }
+    QColor borderColor() const { return border_; }
+    void setFillColor(const QColor& c);
+    void setBorderColor(const QColor& c);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor fill_, border_;
+    int borderWidth_;
+};
+
+// One straight segment between two points given in the parent's twips.
+class Segment : public QWidget {
+    Q_OBJECT
+public:
+    Segment(QWidget* parent, QPoint fromTwips, QPoint toTwips, const QColor& colour = Qt::black);
+    QLineF segment() const; // in this widget's coordinates
+    QColor colour() const { return colour_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QPointF a_, b_;
+    QColor colour_;
+};
+
+// A vector picture from the resources, drawn at the widget's size: crisp at any scale.
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    Picture(QWidget* parent, const QString& resource);
+    QString resource() const { return resource_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QString resource_;
+};
+
+// A QLabel that reports clicks (the zener message hides itself when clicked).
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
+// Calls back when the watched widget is clicked (mouse released inside it).
+// Used for the Ohm's law fields, whose click recomputes their block.
+void onClick(QWidget* watched, std::function<void()> handler);
+
+// A locked list keeps the program's writes but ignores the user: no popup, no
+// typing, no wheel. The text colour is set separately.
+void setLocked(QComboBox* list, bool locked);
+bool isLocked(const QComboBox* list);
+void setTextColour(QWidget* w, const QColor& c);
+QColor textColour(const QWidget* w);
+
+// A tab strip whose tabs carry a tag text in their data. Given a tab size, every
+// tab has that size (the main strip: six equal tabs down the left edge).
+class TabStrip : public QTabBar {
+    Q_OBJECT
+public:
+    TabStrip(QWidget* parent, QTabBar::Shape shape, QSize tabSize = {});
+    int addTaggedTab(const QString& caption, const QString& tag);
+    QString tag(int index) const;
+
+protected:
+    QSize tabSizeHint(int index) const override;
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+
+private:
+    QSize tabSize_;
+};

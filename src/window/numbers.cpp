@@ -1,0 +1,105 @@
+#include "window/numbers.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace numbers {
+
+Num finite(double v) { return std::isfinite(v) ? Num(v) : std::nullopt; }
+
+bool isNumeric(const QString& text, const QLocale& locale) {
+    return localeNumber(text, locale).has_value();
+}
+
+Num localeNumber(const QString& text, const QLocale& locale) {
+    bool ok = false;
+    const double v = locale.toDouble(text, &ok);
+    if (!ok) return std::nullopt;
+    return finite(v);
+}
+
+double leadingNumber(const QString& text) {
+    std::string s; // the characters of the number, in C form
+    int i = 0;
+    const int n = int(text.size());
+    auto at = [&](int k) { return k < n ? text[k] : QChar(); };
+    while (i < n && (at(i) == u' ' || at(i) == u'\t')) ++i;
+    if (at(i) == u'+' || at(i) == u'-') s += char(at(i++).unicode());
+    auto digits = [&] {
+        int count = 0;
+        while (at(i).unicode() >= '0' && at(i).unicode() <= '9') {
+            s += char(at(i++).unicode());
+            ++count;
+        }
+        return count;
+    };
+    int mantissa = digits();
+    if (at(i) == u'.') {
+        s += '.';
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0) return 0;
+    if (at(i) == u'e' || at(i) == u'E') {
+        const int mark = i;
+        const std::size_t keep = s.size();
+        s += 'e';
+        ++i;
+        if (at(i) == u'+' || at(i) == u'-') s += char(at(i++).unicode());
+        if (digits() == 0) { // "1e" or "1e+": the exponent is not part of the number
+            i = mark;
+            s.resize(keep);
+        }
+    }
+    return std::strtod(s.c_str(), nullptr); // strtod gives +-HUGE_VAL on overflow
+}
+
+double roundTo(double v, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    return std::nearbyint(v * scale) / scale; // the default rounding mode sends halves to even
+}
+
+Num roundTo(Num v, int decimals) {
+    if (!v) return std::nullopt;
+    return finite(roundTo(*v, decimals));
+}
+
+QString writeNumber(double v, const QLocale& locale) {
+    if (v == 0 || !std::isfinite(v)) return QStringLiteral("0");
+    // 15 significant digits in scientific form: d.dddddddddddddde+XX
+    std::array<char, 64> buf{};
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v,
+                                   std::chars_format::scientific, 14);
+    const std::string sci(buf.data(), res.ptr);
+    const bool negative = sci[0] == '-';
+    const std::size_t ePos = sci.find('e');
+    std::string digits;
+    for (std::size_t k = negative ? 1 : 0; k < ePos; ++k)
+        if (sci[k] != '.') digits += sci[k];
+    const int exponent = std::stoi(sci.substr(ePos + 1));
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+    const QString point = locale.decimalPoint();
+    QString out = negative ? QStringLiteral("-") : QString();
+    if (exponent >= 15 || exponent < -4) {
+        out += QChar(digits[0]);
+        if (digits.size() > 1) out += point + QString::fromLatin1(digits.substr(1));
+        out += QStringLiteral("E") + (exponent < 0 ? u'-' : u'+');
+        out += QString::number(std::abs(exponent)).rightJustified(2, u'0');
+    } else if (exponent < 0) {
+        out += QStringLiteral("0") + point + QString(-exponent - 1, u'0') +
+               QString::fromLatin1(digits);
+    } else {
+        const std::size_t whole = std::size_t(exponent) + 1;
+        if (digits.size() <= whole) {
+            out += QString::fromLatin1(digits) + QString(int(whole - digits.size()), u'0');
+        } else {
+            out += QString::fromLatin1(digits.substr(0, whole)) + point +
+                   QString::fromLatin1(digits.substr(whole));
+        }
+    }
+    return out;
+}
+
+} // namespace numbers

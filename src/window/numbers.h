@@ -1,0 +1,47 @@
+#pragma once
+// The number rules of every field: which texts are numbers, how a text is read
+// and how a number is written back. Plain QtCore (QString, QLocale); no widgets.
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+namespace numbers {
+
+// A step's result: empty when the step failed (overflow, 0/0, square root of a
+// negative number, a text that does not convert). A failed step writes nothing.
+using Num = std::optional<double>;
+
+// Empty for NaN and infinities, the value otherwise.
+Num finite(double v);
+
+// Numeric test: the locale's own conversion accepts the whole text (blanks around
+// it, sign, decimal and group separators, exponent). "", "-", ".", "abc", "12a"
+// and overflowing texts such as "1e999" are not numeric.
+bool isNumeric(const QString& text, const QLocale& locale = QLocale());
+
+// Leading-number reading: skips leading blanks, then reads an optional sign,
+// digits, an optional "." and digits, and an optional exponent (E or e, optional
+// sign, digits); stops at the first other character. Only "." is a decimal
+// point, whatever the locale: "2,5" reads 2. A text not starting with a number
+// reads 0. May return an infinity for texts such as "9e999".
+double leadingNumber(const QString& text);
+
+// Locale reading: the whole text by the locale; empty on a conversion error.
+Num localeNumber(const QString& text, const QLocale& locale = QLocale());
+
+// Writing rule: at most 15 significant digits, no trailing zeros, no group
+// separator, the locale's decimal separator; exponent form ("1E+15", "1E-05",
+// "-1.5E+20") for magnitudes of 1E15 and above and below 1E-4 (not 0).
+// Negative zero is written "0". v must be finite.
+QString writeNumber(double v, const QLocale& locale = QLocale());
+
+// Rounding to n decimals: v * 10^n rounded to the nearest integer, exact halves
+// to the even one, then divided by 10^n. 0.125 -> 0.12, 0.375 -> 0.38, 2.5 -> 2.
+// Not finite when v * 10^n overflows.
+double roundTo(double v, int decimals);
+
+// Num versions that propagate a failed step.
+Num roundTo(Num v, int decimals);
+
+} // namespace numbers

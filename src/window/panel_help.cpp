@@ -1,0 +1,54 @@
+// Layout of the help tab: title, web address, version and three short texts.
+
+#include <QGroupBox>
+#include <QLabel>
+
+#include "window/base.h"
+#include "window/build.h"
+
+using namespace build;
+
+void Base::buildHelp(QWidget* p) {
+    Label25[59] = label(p, "Label25[59]", "Aide", twRect(120, 90, 900, 270), titleLook());
+    QString address = webAddress();
+    address.chop(1);
+    Label10 = label(p, "Label10", address, twRect(1440, 90, 2415, 270),
+                    Look{0, false, false, {}, Qt::AlignCenter});
+    lblVersion = label(p, "lblVersion", "V1.00", twRect(4470, 90, 510, 270),
+                       Look{9.75, false, false, {}, Qt::AlignRight | Qt::AlignVCenter, false,
+                            "Liberation Sans"});
+
+    const struct {
+        QGroupBox** frame;
+        const char* frameId;
+        const char* title;
+        QRect frameRect;
+        QLabel** text;
+        const char* textId;
+        const char* body;
+        int bodyHeight;
+    } frames[] = {
+        {K(Frame1[1]), "Général", twRect(120, 360, 4695, 1215), K(Label25[61]),
+         "Sélectionnez dans l'onglet base si vous désirez le point ou la virgule comme "
+         "séparateur décimal. Le point est choisi par défaut. Attention que si vous vous "
+         "trompez, celà influe sur les calculs!",
+         855},
+        {K(Frame1[0]), "Bases", twRect(120, 1560, 4695, 855), K(Label25[60]),
+         "Indiquez les 2 valeurs connues, le programme se charge de calculer la dernière en "
+         "respectant la loi d'Ohm. ",
+         495},
+        {K(Frame1[2]), "Résistances", twRect(120, 2400, 4695, 1215), K(Label25[62]),
+         "Déterminez la valeur d'une résistance depuis son code couleur ou son marquage (CMS). "
+         "Sélectionnez la valeur de la résistance souhaitée, le programme affiche son code "
+         "couleur. Si la valeur est entourée en rouge, la valeur n'est pas standart.",
+         855},
+    };
+    Look wrapped;
+    wrapped.wrap = true;
+    wrapped.align = Qt::AlignLeft | Qt::AlignTop;
+    for (const auto& f : frames) {
+        *f.frame = frame(p, f.frameId, QString::fromUtf8(f.title), f.frameRect);
+        *f.text = label(*f.frame, f.textId, QString::fromUtf8(f.body),
+                        twRect(120, 240, 4455, f.bodyHeight), wrapped);
+    }
+}

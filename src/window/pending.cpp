@@ -1,0 +1,22 @@
+// Temporary definitions until the "Résis" tab and the calculators land.
+#include "window/base.h"
+void Base::buildResis(QWidget*) {}
+void Base::connectCodes() {}
+void Base::Combo1_Click() {}
+void Base::bandDigit_Click(QComboBox*) {}
+void Base::Combo6_Click() {}
+void Base::Combo5_Click() {}
+void Base::Combo12_Click() {}
+void Base::cms_Change(QLineEdit*) {}
+void Base::Check1_Click() {}
+void Base::calculr() {}
+void Base::affres() {}
+void Base::uri() {}
+void Base::pui() {}
+void Base::pri() {}
+void Base::rled() {}
+void Base::rledd() {}
+void Base::zener() {}
+void Base::Valpro_txt_Change() {}
+void Base::zdofflimit_Click() {}
+void Base::trans() {}

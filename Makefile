@@ -1,7 +1,7 @@
 # The two commands of the README: `make run` and `make test`.
 # Both install any missing Debian package first (scripts/install-deps.sh).
 
-.PHONY: all deps build run test test-asan clean
+.PHONY: all deps build run test test-asan clean screenshots
 
 all: build
 
@@ -29,3 +29,9 @@ test-asan: deps build/asan/CMakeCache.txt
 
 clean:
 	rm -rf build
+
+# Every tab rendered to docs/ at 200 % (for the README) and to build/shots at 100 %.
+screenshots: build
+	cmake --build --preset default --target kirel-screenshots
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./build/default/kirel-screenshots docs
+	QT_QPA_PLATFORM=offscreen ./build/default/kirel-screenshots build/shots

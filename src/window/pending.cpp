@@ -1,6 +1,5 @@
 // Temporary definitions until the "Résis" tab and the calculators land.
 #include "window/base.h"
-void Base::buildResis(QWidget*) {}
 void Base::connectCodes() {}
 void Base::Combo1_Click() {}
 void Base::bandDigit_Click(QComboBox*) {}

@@ -1,0 +1,174 @@
+// Layout of the "Résis" tab: the drawn resistor with its five band lists, the
+// value and tolerance lines, the SMD panel and the finder panel that cover
+// parts of it depending on the mode.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "window/base.h"
+#include "window/build.h"
+
+using namespace build;
+
+namespace {
+constexpr int kBodyTop = 540, kBodyHeight = 360, kListTop = 1380, kListWidth = 930;
+const QColor kBody{255, 192, 128};
+
+Look digitLook() { return Look{12, true}; }
+Look pointLook() { return Look{18, true, false, {}, Qt::AlignHCenter | Qt::AlignBottom}; }
+} // namespace
+
+void Base::buildResis(QWidget* p) {
+    Label25[85] = label(p, "Label25[85]", "Résistances:", twRect(120, 120, 1380, 300),
+                        titleLook());
+    Combo1 = list(p, "Combo1", twRect(1560, 90, 1500, 315));
+
+    // The resistor: leads, body, then the five bands with a wider gap before the multiplier.
+    const int leadY = kBodyTop + kBodyHeight / 2;
+    LineN[3] = line(p, "LineN[3]", 840, leadY, 1440, leadY);
+    LineN[1] = line(p, "LineN[1]", 2895, leadY, 3495, leadY);
+    Shape1 = shape(p, "Shape1", twRect(1440, kBodyTop, 1455, kBodyHeight), kBody);
+
+    // Band, list under it and the leader joining them: down from the band, across
+    // at its own height (chosen so that no two leaders cross), down to the list.
+    const struct {
+        Shape** band;
+        const char* bandId;
+        int bandLeft;
+        QComboBox** list;
+        const char* listId;
+        int listLeft;
+        int across;
+        Segment** leader[3];
+        const char* leaderId[3];
+    } bands[] = {
+        {K(Shape2), 1560, K(Combo2), 120, 1000, {&LineN[4], &LineN[5], &LineN[6]},
+         {"LineN[4]", "LineN[5]", "LineN[6]"}},
+        {K(Shape3), 1800, K(Combo3), 1080, 1120, {&LineN[7], &LineN[8], &LineN[9]},
+         {"LineN[7]", "LineN[8]", "LineN[9]"}},
+        {K(Shape4), 2040, K(Combo4), 2040, 1240, {&LineN[10], &LineN[11], &LineN[12]},
+         {"LineN[10]", "LineN[11]", "LineN[12]"}},
+        {K(Shape5), 2400, K(Combo6), 3000, 1120, {&LineN[13], &LineN[14], &LineN[15]},
+         {"LineN[13]", "LineN[14]", "LineN[15]"}},
+        {K(Shape6), 2640, K(Combo5), 3960, 1000, {&LineN[16], &LineN[17], &LineN[18]},
+         {"LineN[16]", "LineN[17]", "LineN[18]"}},
+    };
+    for (const auto& b : bands) {
+        *b.band = shape(p, b.bandId, twRect(b.bandLeft, kBodyTop, 135, kBodyHeight), kBody);
+        *b.list = list(p, b.listId, twRect(b.listLeft, kListTop, kListWidth, 315), true);
+        const int from = b.bandLeft + 67, to = b.listLeft + 150;
+        *b.leader[0] = line(p, b.leaderId[0], from, kBodyTop + kBodyHeight, from, b.across);
+        *b.leader[1] = line(p, b.leaderId[1], from, b.across, to, b.across);
+        *b.leader[2] = line(p, b.leaderId[2], to, b.across, to, kListTop);
+    }
+    Label2[6] = label(p, "Label2[6]", "Tolérance:", twRect(4170, 1110, 840, 255));
+
+    // The value line: digits at fixed places, the points overlapping between them.
+    Label2[0] = label(p, "Label2[0]", "Valeur:", twRect(120, 1860, 660, 300));
+    const struct {
+        QLabel** lbl;
+        const char* id;
+        const char* text;
+        int x;
+        bool point;
+    } value[] = {
+        {K(val_lbl[0]), "0", 840, false},  {K(val_lbl[1]), "0", 1080, false},
+        {K(val_lbl[2]), "0", 1320, false}, {K(val_lbl[5]), ".", 720, true},
+        {K(val_lbl[3]), ".", 975, true},   {K(val_lbl[4]), ".", 1215, true},
+    };
+    for (const auto& v : value) {
+        *v.lbl = v.point ? label(p, v.id, v.text, twRect(v.x, 1740, 135, 390), pointLook())
+                         : label(p, v.id, v.text, twRect(v.x, 1830, 195, 360),
+                                 Look{12, true, false, {}, Qt::AlignCenter});
+        if (v.point) (*v.lbl)->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    Label4 = label(p, "Label4", "Ohms", twRect(1560, 1830, 1320, 360), digitLook());
+
+    Label5 = label(p, "Label5", "(+/-", twRect(120, 2280, 420, 300));
+    tol_lbl = label(p, "tol_lbl", "5", twRect(540, 2280, 420, 300),
+                    Look{0, false, false, {}, Qt::AlignCenter});
+    Label6 = label(p, "Label6", "%)", twRect(960, 2280, 300, 300));
+
+    // The SMD panel covers the drawing and the band lists.
+    Picture5 = panel(p, "Picture5", twRect(0, 450, 5055, 1350));
+    Picture5->setAutoFillBackground(true);
+    const struct {
+        QLabel** lbl;
+        const char* lblId;
+        const char* caption;
+        QLineEdit** field;
+        const char* fieldId;
+        int y;
+    } smd[] = {
+        {K(Label7[0]), "1er chiffre:", K(cms1), 150},
+        {K(Label7[2]), "2ième chiffre:", K(cms2), 510},
+        {K(Label7[1]), "3ième chiffre:", K(cms3), 870},
+    };
+    for (const auto& s : smd) {
+        *s.lbl = label(Picture5, s.lblId, s.caption, twRect(120, s.y, 1140, 285));
+        *s.field = input(Picture5, s.fieldId, QString(), twRect(1320, s.y, 360, 285));
+        (*s.field)->setAlignment(Qt::AlignCenter);
+    }
+    Shape8 = shape(Picture5, "Shape8", twRect(2400, 330, 240, 660), QColor(192, 192, 192));
+    Shape7 = shape(Picture5, "Shape7", twRect(2625, 330, 1230, 660), Qt::black);
+    Shape9 = shape(Picture5, "Shape9", twRect(3840, 330, 240, 660), QColor(192, 192, 192));
+    Label3 = label(Picture5, "Label3", "123", twRect(2640, 360, 1200, 600),
+                   Look{18, false, false, Qt::white, Qt::AlignCenter});
+    Line2[6] = line(Picture5, "Line2[6]", 1740, 660, 2100, 660);
+    Line2[7] = line(Picture5, "Line2[7]", 2100, 660, 2400, 660);
+
+    // An empty panel that covers the tolerance line in the SMD mode.
+    Picture6 = panel(p, "Picture6", twRect(0, 2220, 5055, 1515));
+    Picture6->setAutoFillBackground(true);
+
+    // The finder panel covers the value and tolerance lines.
+    QWidget* d = Determiner = panel(p, "Determiner", twRect(0, 1800, 5055, 1935));
+    d->setAutoFillBackground(true);
+    Label2[1] = label(d, "Label2[1]", "Valeur:", twRect(120, 30, 600, 255));
+    Combo8 = list(d, "Combo8", twRect(720, 0, 495, 315));
+    Combo9 = list(d, "Combo9", twRect(1440, 0, 495, 315));
+    Combo10 = list(d, "Combo10", twRect(2160, 0, 495, 315));
+    Check1 = checkBox(d, "Check1", "Off", twRect(2160, 330, 615, 255));
+    Combo11 = list(d, "Combo11", twRect(3120, 0, 855, 315));
+    Combo12 = list(d, "Combo12", twRect(4020, 0, 855, 315));
+    Label1[2] = label(d, "Label1[2]", "Décade:", twRect(120, 510, 720, 255));
+    Combo7[1] = list(d, "Combo7[1]", twRect(840, 480, 855, 315));
+
+    Label2[2] = label(d, "Label2[2]", "Valeurs standardisées:", twRect(120, 840, 1560, 285));
+    Look std;
+    std.align = Qt::AlignCenter;
+    valst_txt[0] = input(d, "valst_txt[0]", "x", twRect(1680, 840, 660, 285));
+    valst_txt[1] = input(d, "valst_txt[1]", "x", twRect(4170, 840, 660, 285));
+    for (QLineEdit* v : valst_txt) {
+        v->setAlignment(Qt::AlignCenter);
+        v->setReadOnly(true);
+        v->setFocusPolicy(Qt::ClickFocus);
+    }
+    Label2[3] = label(d, "Label2[3]", "<", twRect(2370, 840, 135, 285), std);
+    Resok_sh = shape(d, "Resok_sh", twRect(2520, 795, 855, 375), Qt::transparent, Qt::black, 2);
+    for (int i = 0; i < 3; ++i) {
+        const QByteArray id = "Label8[" + QByteArray::number(i) + "]";
+        Label8[i] = label(d, id.constData(), "8", twRect(2610 + 240 * i, 840, 195, 285),
+                          Look{12, true, false, {}, Qt::AlignCenter});
+    }
+    for (int i = 0; i < 2; ++i) {
+        const QByteArray id = "Label9[" + QByteArray::number(i) + "]";
+        Label9[i] = label(d, id.constData(), ".", twRect(2745 + 240 * i, 720, 135, 450),
+                          Look{13.5, true, false, {}, Qt::AlignHCenter | Qt::AlignBottom});
+        Label9[i]->hide();
+    }
+    Label11 = label(d, "Label11", "kOhms", twRect(3420, 840, 600, 285));
+    Label2[4] = label(d, "Label2[4]", "<", twRect(4020, 840, 135, 285), std);
+
+    const int bracket[6][4] = {
+        {2047, 315, 2047, 690}, {2047, 690, 2700, 690}, {2700, 690, 2700, 795},
+        {3547, 315, 3547, 690}, {3547, 690, 3240, 690}, {3240, 690, 3240, 795},
+    };
+    for (int i = 0; i < 6; ++i) {
+        const QByteArray id = "Line2[" + QByteArray::number(i) + "]";
+        Line2[i] = line(d, id.constData(), bracket[i][0], bracket[i][1], bracket[i][2],
+                        bracket[i][3]);
+    }
+}

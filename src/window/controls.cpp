@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionTab>
+#include <QStylePainter>
 #include <QSvgRenderer>
 #include <cmath>
 
@@ -197,4 +199,33 @@ QString TabStrip::tag(int index) const { return tabData(index).toString(); }
 
 QSize TabStrip::tabSizeHint(int index) const {
     return tabSize_.isValid() ? tabSize_ : QTabBar::tabSizeHint(index);
+}
+
+void TabStrip::paintEvent(QPaintEvent* e) {
+    if (shape() != QTabBar::RoundedWest) {
+        QTabBar::paintEvent(e);
+        return;
+    }
+    QStylePainter p(this);
+    auto drawTab = [&](int i) {
+        QStyleOptionTab opt;
+        initStyleOption(&opt, i);
+        const QString caption = opt.text;
+        opt.text.clear();
+        p.drawControl(QStyle::CE_TabBarTabShape, opt);
+        p.save();
+        const QRect r = opt.rect;
+        p.translate(r.center().x() + 1, r.center().y());
+        p.rotate(-90);
+        const QRect turned(-r.height() / 2, -r.width() / 2, r.height(), r.width());
+        p.setPen(palette().color(QPalette::WindowText));
+        QFont f = font();
+        f.setBold(i == currentIndex());
+        p.setFont(f);
+        p.drawText(turned, Qt::AlignCenter, caption);
+        p.restore();
+    };
+    for (int i = 0; i < count(); ++i)
+        if (i != currentIndex()) drawTab(i);
+    if (currentIndex() >= 0) drawTab(currentIndex()); // the chosen tab over its neighbours
 }

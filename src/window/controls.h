@@ -116,6 +116,9 @@ public:
 protected:
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+    // Tabs down the left edge are narrow: the style draws their shape, the
+    // caption is drawn here, turned and centred, without the style's padding.
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     QSize tabSize_;

@@ -22,33 +22,32 @@ void Base::buildHelp(QWidget* p) {
         QGroupBox** frame;
         const char* frameId;
         const char* title;
-        QRect frameRect;
+        int top, height; // twips
         QLabel** text;
         const char* textId;
         const char* body;
-        int bodyHeight;
     } frames[] = {
-        {K(Frame1[1]), "Général", twRect(120, 360, 4695, 1215), K(Label25[61]),
+        {K(Frame1[1]), "Général", 360, 1215, K(Label25[61]),
          "Sélectionnez dans l'onglet base si vous désirez le point ou la virgule comme "
          "séparateur décimal. Le point est choisi par défaut. Attention que si vous vous "
-         "trompez, celà influe sur les calculs!",
-         855},
-        {K(Frame1[0]), "Bases", twRect(120, 1560, 4695, 855), K(Label25[60]),
+         "trompez, celà influe sur les calculs!"},
+        {K(Frame1[0]), "Bases", 1560, 855, K(Label25[60]),
          "Indiquez les 2 valeurs connues, le programme se charge de calculer la dernière en "
-         "respectant la loi d'Ohm. ",
-         495},
-        {K(Frame1[2]), "Résistances", twRect(120, 2400, 4695, 1215), K(Label25[62]),
+         "respectant la loi d'Ohm. "},
+        {K(Frame1[2]), "Résistances", 2400, 1215, K(Label25[62]),
          "Déterminez la valeur d'une résistance depuis son code couleur ou son marquage (CMS). "
          "Sélectionnez la valeur de la résistance souhaitée, le programme affiche son code "
-         "couleur. Si la valeur est entourée en rouge, la valeur n'est pas standart.",
-         855},
+         "couleur. Si la valeur est entourée en rouge, la valeur n'est pas standart."},
     };
+    // The texts fill their frame below its caption, in a slightly smaller type
+    // so that the longest one keeps its last line.
     Look wrapped;
+    wrapped.points = 7.5;
     wrapped.wrap = true;
     wrapped.align = Qt::AlignLeft | Qt::AlignTop;
     for (const auto& f : frames) {
-        *f.frame = frame(p, f.frameId, QString::fromUtf8(f.title), f.frameRect);
+        *f.frame = frame(p, f.frameId, QString::fromUtf8(f.title), twRect(120, f.top, 4695, f.height));
         *f.text = label(*f.frame, f.textId, QString::fromUtf8(f.body),
-                        twRect(120, 240, 4455, f.bodyHeight), wrapped);
+                        twRect(120, 270, 4455, f.height - 315), wrapped);
     }
 }

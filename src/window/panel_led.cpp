@@ -10,7 +10,7 @@
 using namespace build;
 
 namespace {
-const Columns kRows{1440, 1500, 3000, 720, 3780, 660};
+const Columns kRows{1440, 1380, 2880, 840, 3780, 660};
 constexpr int kTop = 240, kPitch = 360;
 constexpr int row(int i) { return kTop + i * kPitch; }
 const QColor kRed{255, 0, 0};
@@ -25,7 +25,7 @@ QLabel* errorLabel(QWidget* p, const char* name) {
 // The long caption of the power row takes two lines.
 void widenPowerCaption(QLabel* l) {
     l->setWordWrap(true);
-    l->setGeometry(twRect(1380, row(5) - 60, 1560, 420));
+    l->setGeometry(twRect(1380, row(5) - 60, 1440, 420));
 }
 } // namespace
 

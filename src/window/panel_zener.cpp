@@ -31,7 +31,7 @@ void Base::buildZener(QWidget* p) {
         {row(3), K(Label25[46]), "Résistance idéale:", K(Text25), "1", true, K(Label25[53]), "Ohms"},
     });
     Label1[1] = label(p, "Label1[1]", QString::fromUtf8("Décade:"), twRect(120, row(4), 1500, 285));
-    Combo7[0] = list(p, "Combo7[0]", twRect(kRows.fieldX, row(4) - 15, 720, 315));
+    Combo7[0] = list(p, "Combo7[0]", twRect(kRows.fieldX, row(4) - 15, 840, 315));
 
     // The proposal row: its caption takes two lines, the message stands beside it.
     fieldRows(p, kRows, {

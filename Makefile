@@ -1,7 +1,7 @@
 # The two commands of the README: `make run` and `make test`.
 # Both install any missing Debian package first (scripts/install-deps.sh).
 
-.PHONY: all deps build run test test-asan clean screenshots
+.PHONY: all deps build run test test-asan clean screenshots package
 
 all: build
 
@@ -29,6 +29,10 @@ test-asan: deps build/asan/CMakeCache.txt
 
 clean:
 	rm -rf build
+
+# The Debian package build/default/kirel_<version>_<arch>.deb.
+package: build
+	cd build/default && cpack -G DEB
 
 # Every tab rendered to docs/ at 200 % (for the README) and to build/shots at 100 %.
 screenshots: build

@@ -9,6 +9,7 @@ packages=(
   libgl-dev
   xvfb xauth
   fonts-dejavu-core fonts-liberation2
+  desktop-file-utils appstream dpkg-dev file
 )
 packages+=("$@")
 

@@ -9,7 +9,7 @@ namespace kirel {
 
 void setupApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Kirel"));
-    QApplication::setApplicationVersion(QStringLiteral("1.03"));
+    QApplication::setApplicationVersion(QStringLiteral(KIREL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Kirel"));
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
     // A small sans-serif, metrically close to the classic 8 pt dialog font the

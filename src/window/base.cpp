@@ -49,6 +49,7 @@ Base::Base(QWidget* parent) : QWidget(parent) {
 
     connectWindow();
     connectCodes();
+    setupKeyboard();
     Form_Load();
 }
 

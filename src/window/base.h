@@ -170,4 +170,5 @@ private:
     // Event wiring, after every control exists.
     void connectWindow();   // window/fields.cpp
     void connectCodes();    // codes/bands.cpp
+    void setupKeyboard();   // window/keyboard.cpp: Tab order and tab shortcuts
 };

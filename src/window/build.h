@@ -72,10 +72,12 @@ Picture* picture(QWidget* parent, const char* name, const QString& resource, QRe
 
 void applyLook(QWidget* w, const Look& look);
 
-// One row of a calculator: name label, field, unit label, at one height.
+// One row of a calculator: name label, field, unit label, at one height. The
+// caption (without its colon) is the field's accessible name, even where the
+// row shows no name label; the unit is its accessible description.
 struct FieldRow {
     int y; // top of the row, twips
-    QLabel** name; const char* nameId; const char* caption; // NONE: no name label
+    QLabel** name; const char* nameId; const char* caption; // NONE: no name label shown
     QLineEdit** field; const char* fieldId; const char* start;
     bool output;
     QLabel** unit; const char* unitId; const char* unitCaption; // NONE: no unit label

@@ -86,6 +86,10 @@ void Base::Option1_Click(int index) {
     const QString unit = modeui ? QStringLiteral("Volts") : QStringLiteral("Ohms");
     Label25[33]->setText(unit);
     Label25[36]->setText(unit);
+    Text4->setAccessibleName(modeui ? QStringLiteral("U") : QStringLiteral("R"));
+    Text4->setAccessibleDescription(unit);
+    Text10->setAccessibleName(modeui ? QStringLiteral("U résultat") : QStringLiteral("R résultat"));
+    Text10->setAccessibleDescription(unit);
 }
 
 void Base::Option2_Click(int index) { pointdec = index == 0; }

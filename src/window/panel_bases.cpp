@@ -40,9 +40,9 @@ void Base::buildBases(QWidget* p) {
         {o + 2 * kPitch, K(Label25[26]), "R:", K(Text3), "1", false, K(Label25[29]), "Ohms"},
     });
     fieldRows(p, kOut, {
-        {o, NONE, nullptr, K(Text9), "1", true, K(Label25[30]), "Volts"},
-        {o + kPitch, NONE, nullptr, K(Text12), "1", true, K(Label25[31]), "Ampères"},
-        {o + 2 * kPitch, NONE, nullptr, K(Text11), "1", true, K(Label25[32]), "Ohms"},
+        {o, NONE, "U résultat", K(Text9), "1", true, K(Label25[30]), "Volts"},
+        {o + kPitch, NONE, "I résultat", K(Text12), "1", true, K(Label25[31]), "Ampères"},
+        {o + 2 * kPitch, NONE, "R résultat", K(Text11), "1", true, K(Label25[32]), "Ohms"},
     });
 
     Formules = panel(p, "Formules", twRect(60, kPowerTop - 30, 960, 660));
@@ -61,8 +61,8 @@ void Base::buildBases(QWidget* p) {
         {w + 2 * kPitch, K(Label25[41]), "P:", K(Text6), "1", false, K(Label25[35]), "Watts"},
     });
     fieldRows(p, kOut, {
-        {w, NONE, nullptr, K(Text10), "1", true, K(Label25[36]), "Volts"},
-        {w + kPitch, NONE, nullptr, K(Text8), "1", true, K(Label25[37]), "Ampères"},
-        {w + 2 * kPitch, NONE, nullptr, K(Text7), "1", true, K(Label25[38]), "Watts"},
+        {w, NONE, "U résultat", K(Text10), "1", true, K(Label25[36]), "Volts"},
+        {w + kPitch, NONE, "I résultat", K(Text8), "1", true, K(Label25[37]), "Ampères"},
+        {w + 2 * kPitch, NONE, "P résultat", K(Text7), "1", true, K(Label25[38]), "Watts"},
     });
 }

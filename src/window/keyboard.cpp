@@ -1,0 +1,50 @@
+// Keyboard use: the Tab key walks each tab's inputs in reading order, and the
+// main tabs change with Ctrl+Tab / Ctrl+Shift+Tab and Ctrl+PgDown / Ctrl+PgUp.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+
+#include "window/base.h"
+
+void Base::setupKeyboard() {
+    // One chain through every tab; the hidden panels' controls are skipped by Qt.
+    const QList<QWidget*> order{
+        TabStrip1,
+        // "Bases"
+        Option2[0], Option2[1], Text1, Text2, Text3, Raz1, Option1[0], Option1[1], Text4, Text5,
+        Text6, Raz2,
+        // "Led"
+        TabStrip2, Text13, Text14, Text15, Text16, Text21, Text22, Text23, Text24,
+        // "Zener"
+        Text28, Text27, Text26, Combo7[0], Valpro_txt,
+        // "Trans"
+        Text31, Text32, Text34,
+        // "Résis"
+        Combo1, Combo2, Combo3, Combo4, Combo6, Combo5, cms1, cms2, cms3, Combo8, Combo9,
+        Combo10, Check1, Combo11, Combo12, Combo7[1]};
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+
+    auto step = [this](int by) {
+        const int n = TabStrip1->count();
+        TabStrip1->setCurrentIndex((TabStrip1->currentIndex() + by + n) % n);
+    };
+    const struct {
+        QKeySequence keys;
+        int by;
+    } shortcuts[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), +1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), +1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto& s : shortcuts) {
+        auto* sc = new QShortcut(s.keys, this);
+        sc->setContext(Qt::WindowShortcut);
+        connect(sc, &QShortcut::activated, this, [step, by = s.by] { step(by); });
+    }
+}

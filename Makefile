@@ -39,3 +39,14 @@ screenshots: build
 	cmake --build --preset default --target kirel-screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./build/default/kirel-screenshots docs
 	QT_QPA_PLATFORM=offscreen ./build/default/kirel-screenshots build/shots
+
+# ---------------------------------------------------------------------------
+# Benchmarks; not part of `make test` nor of CI.
+.PHONY: bench
+
+# Keystroke cost per field, then start-up time and peak memory against a bare
+# Qt window (bench/README.md says what the bars are).
+bench: deps build/default/CMakeCache.txt
+	cmake --build --preset default --target kirel-bench
+	QT_QPA_PLATFORM=offscreen ./build/default/bench/kirel-bench-keys
+	python3 bench/startup.py ./build/default/bench/kirel-bench-bare ./build/default/bench/kirel-bench-startup

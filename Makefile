@@ -39,3 +39,20 @@ screenshots: build
 	cmake --build --preset default --target kirel-screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./build/default/kirel-screenshots docs
 	QT_QPA_PLATFORM=offscreen ./build/default/kirel-screenshots build/shots
+
+# ---------------------------------------------------------------------------
+# Benchmarks and fuzzing; neither is part of `make test` nor of CI.
+.PHONY: bench fuzz
+
+# Keystroke cost per field, then start-up time and peak memory against a bare
+# Qt window (bench/README.md says what the bars are).
+bench: deps build/default/CMakeCache.txt
+	cmake --build --preset default --target kirel-bench
+	QT_QPA_PLATFORM=offscreen ./build/default/bench/kirel-bench-keys
+	python3 bench/startup.py ./build/default/bench/kirel-bench-bare ./build/default/bench/kirel-bench-startup
+
+# The number rules under libFuzzer for 60 s (FUZZ_SECONDS=...), clang installed if missing.
+FUZZ_SECONDS ?= 60
+fuzz:
+	./scripts/install-deps.sh clang libclang-rt-dev
+	./scripts/fuzz.sh $(FUZZ_SECONDS)

@@ -1,0 +1,230 @@
+// What one keystroke costs in each input field of the window: the key events,
+// the calculator with its hand-over to the "Résis" tab, and the repaints and
+// layout requests the keystroke leaves behind. The floor is the same typing
+// into a bare line edit whose textChanged writes one label.
+//
+//   kirel-bench-keys            (offscreen unless QT_QPA_PLATFORM says otherwise)
+//
+// Prints, per field, the median over the repetitions of the mean time per
+// keystroke, the 95th percentile of single keystrokes, and the ratio to the floor;
+// then the slowest field against the bar. Always exits 0: it reports.
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "window/app.h"
+#include "window/base.h"
+
+namespace {
+
+constexpr int kRepetitions = 101;
+constexpr double kBarMicroseconds = 1000.0;
+
+using Field = QLineEdit* Base::*;
+
+// The values typed into one field, each over the whole text. They keep the
+// computed resistances between 0 and 999 ohms where a calculator hands them
+// over, so the finder and the band lists of the "Résis" tab work every time.
+struct Entry {
+    Field field;
+    const char* name;
+    std::vector<const char*> values;
+};
+
+// One calculator: the tab it lives on, the texts its inputs start from, and
+// its fields.
+struct Panel {
+    const char* caption;
+    int tab;
+    int ledTab;     // sub-tab of the "Led" tab, -1 elsewhere
+    bool powerByR;  // the power block in its P = R*I² mode
+    std::vector<std::pair<Field, const char*>> start;
+    std::vector<Entry> entries;
+};
+
+const std::vector<Panel>& panels() {
+    static const std::vector<Panel> table{
+        {"U=R*I", 0, -1, false,
+         {{&Base::Text1, "12"}, {&Base::Text2, "1"}, {&Base::Text3, "1"}},
+         {{&Base::Text1, "Text1", {"12", "4.7", "330"}},
+          {&Base::Text2, "Text2", {"0.05", "1.2", "0.5"}},
+          {&Base::Text3, "Text3", {"100", "4.7", "330"}}}},
+        {"P=U*I", 0, -1, false,
+         {{&Base::Text4, "12"}, {&Base::Text5, "2"}, {&Base::Text6, "6"}},
+         {{&Base::Text4, "Text4", {"12", "4.7", "330"}},
+          {&Base::Text5, "Text5", {"2", "0.5", "1.2"}},
+          {&Base::Text6, "Text6", {"6", "47", "0.33"}}}},
+        {"P=R*I²", 0, -1, true,
+         {{&Base::Text4, "100"}, {&Base::Text5, "0.1"}, {&Base::Text6, "1"}},
+         {{&Base::Text4, "Text4", {"100", "4.7", "330"}},
+          {&Base::Text5, "Text5", {"0.1", "0.2", "0.05"}},
+          {&Base::Text6, "Text6", {"1", "4.7", "0.33"}}}},
+        {"Led série", 1, 0, false,
+         {{&Base::Text13, "12"}, {&Base::Text14, "2"}, {&Base::Text15, "20"}, {&Base::Text16, "3"}},
+         {{&Base::Text13, "Text13", {"12", "9", "6.5"}},
+          {&Base::Text14, "Text14", {"2", "1.8", "3.3"}},
+          {&Base::Text15, "Text15", {"20", "15", "30"}},
+          {&Base::Text16, "Text16", {"3", "4", "5"}}}},
+        {"Led parallèle", 1, 1, false,
+         {{&Base::Text21, "5"}, {&Base::Text22, "2"}, {&Base::Text23, "20"}, {&Base::Text24, "3"}},
+         {{&Base::Text21, "Text21", {"5", "12", "9"}},
+          {&Base::Text22, "Text22", {"2", "1.8", "3.3"}},
+          {&Base::Text23, "Text23", {"20", "10", "5"}},
+          {&Base::Text24, "Text24", {"3", "2", "1"}}}},
+        {"Zener", 2, -1, false,
+         {{&Base::Text28, "12"}, {&Base::Text27, "5.1"}, {&Base::Text26, "20"}},
+         {{&Base::Text28, "Text28", {"12", "9", "15"}},
+          {&Base::Text27, "Text27", {"5.1", "3.3", "6.8"}},
+          {&Base::Text26, "Text26", {"20", "30", "10"}},
+          {&Base::Valpro_txt, "Valpro_txt", {"330", "470", "1000"}}}},
+        {"Trans", 3, -1, false,
+         {{&Base::Text31, "100"}, {&Base::Text32, "100"}, {&Base::Text34, "5"}},
+         {{&Base::Text31, "Text31", {"100", "10", "47"}},
+          {&Base::Text32, "Text32", {"100", "50", "150"}},
+          {&Base::Text34, "Text34", {"5", "12", "3.3"}}}},
+    };
+    return table;
+}
+
+// Delivers what a keystroke left behind: posted events (update requests,
+// layout requests, deferred deletes) and whatever they post in turn.
+void settle() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+struct Round {
+    std::vector<double> keyMicroseconds;
+    bool asTyped = true; // every value stood in the field as typed
+};
+
+// Types every value over the whole text of the field; times each key.
+Round typeRound(QLineEdit* field, const std::vector<const char*>& values) {
+    using Clock = std::chrono::steady_clock;
+    Round round;
+    for (const char* value : values) {
+        field->selectAll();
+        settle();
+        for (const char* c = value; *c; ++c) {
+            const auto t0 = Clock::now();
+            QTest::keyClick(field, *c);
+            settle();
+            const std::chrono::duration<double, std::micro> spent = Clock::now() - t0;
+            round.keyMicroseconds.push_back(spent.count());
+        }
+        round.asTyped = round.asTyped && field->text() == QLatin1String(value);
+    }
+    return round;
+}
+
+// Left-aligned in a column of the given width, counted in characters, not bytes.
+std::string cell(const char* utf8, int width) {
+    std::string s = utf8;
+    s.append(std::size_t(std::max(0, width - int(QString::fromUtf8(utf8).size()))), ' ');
+    return s;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+struct Result {
+    double perKey = 0;  // median over the repetitions of the mean per key
+    double slowKey = 0; // 95th percentile of single keystrokes: the slow keys that
+                        // recur, not a rare preemption by another process
+    bool asTyped = true;
+};
+
+Result measure(QLineEdit* field, const std::vector<const char*>& values) {
+    field->window()->activateWindow();
+    field->setFocus();
+    settle();
+    Result r;
+    r.asTyped = typeRound(field, values).asTyped; // warm-up, not counted
+    std::vector<double> means, keys;
+    for (int i = 0; i < kRepetitions; ++i) {
+        const Round round = typeRound(field, values);
+        double sum = 0;
+        for (double us : round.keyMicroseconds) sum += us;
+        means.push_back(sum / double(round.keyMicroseconds.size()));
+        keys.insert(keys.end(), round.keyMicroseconds.begin(), round.keyMicroseconds.end());
+    }
+    r.perKey = median(means);
+    std::sort(keys.begin(), keys.end());
+    r.slowKey = keys[keys.size() * 95 / 100];
+    return r;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    kirel::setupApplication(app);
+    // A fixed locale, so that "4.7" is a number whatever the machine's settings.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+
+    // The floor: a line edit whose every change writes one label, both placed
+    // at fixed places in a window of fixed size, as the window's controls are.
+    QWidget floorWindow;
+    floorWindow.setFixedSize(200, 60);
+    auto* floorField = new QLineEdit(QStringLiteral("1"), &floorWindow);
+    floorField->setGeometry(10, 10, 60, 20);
+    floorField->setMaxLength(5);
+    auto* floorLabel = new QLabel(&floorWindow);
+    floorLabel->setGeometry(80, 10, 60, 20);
+    QObject::connect(floorField, &QLineEdit::textChanged, floorLabel, &QLabel::setText);
+    floorWindow.show();
+
+    Base w;
+    w.show();
+    if (!QTest::qWaitForWindowExposed(&floorWindow) || !QTest::qWaitForWindowExposed(&w)) {
+        std::puts("kirel-bench-keys: the windows were never exposed");
+        return 0;
+    }
+
+    const Result floor = measure(floorField, {"12", "4.7", "330"});
+    std::printf("Keystroke cost: median of %d repetitions of the mean per key, in µs,\n"
+                "each key with its whole cascade and the events it posts (platform %s)\n\n",
+                kRepetitions, qPrintable(QGuiApplication::platformName()));
+    std::printf("%s%s %9s %9s %8s\n", cell("field", 11).c_str(), cell("block", 14).c_str(),
+                "per key", "p95 key", "x floor");
+    std::printf("%s%s %9.1f %9.1f %8.2f\n", cell("floor", 11).c_str(), cell("QLineEdit", 14).c_str(),
+                floor.perKey, floor.slowKey, 1.0);
+
+    const char* slowestName = "";
+    const char* slowestBlock = "";
+    double slowest = 0;
+    for (const Panel& p : panels()) {
+        w.TabStrip1->setCurrentIndex(p.tab);
+        if (p.ledTab >= 0) w.TabStrip2->setCurrentIndex(p.ledTab);
+        w.Option1[p.powerByR ? 1 : 0]->setChecked(true);
+        for (const auto& [field, text] : p.start) (w.*field)->setText(QString::fromLatin1(text));
+        settle();
+        for (const Entry& e : p.entries) {
+            const Result r = measure(w.*e.field, e.values);
+            std::printf("%s%s %9.1f %9.1f %8.2f%s\n", cell(e.name, 11).c_str(),
+                        cell(p.caption, 14).c_str(), r.perKey, r.slowKey, r.perKey / floor.perKey,
+                        r.asTyped ? "" : "  (text repaired while typing)");
+            if (r.perKey > slowest) {
+                slowest = r.perKey;
+                slowestName = e.name;
+                slowestBlock = p.caption;
+            }
+        }
+    }
+    std::printf("\nslowest field: %s (%s) %.1f µs per keystroke, %.2f x floor; bar < %.0f µs: %s\n",
+                slowestName, slowestBlock, slowest, slowest / floor.perKey, kBarMicroseconds,
+                slowest < kBarMicroseconds ? "PASS" : "FAIL");
+    return 0;
+}

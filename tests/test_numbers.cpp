@@ -2,6 +2,7 @@
 // rule and rounding, in a point locale and a comma locale.
 
 #include <QTest>
+#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -74,6 +75,21 @@ private slots:
         QCOMPARE(leadingNumber(text), value);
     }
 
+    // The process runs under the user's C locale (Qt sets it); a comma there must
+    // not change the reading, which knows only the point.
+    void leadingReadingIgnoresTheCLocale() {
+        const char* comma[] = {"fr_FR.UTF-8", "de_DE.UTF-8", "fr_FR.utf8", "de_DE.utf8"};
+        const char* found = nullptr;
+        for (const char* name : comma)
+            if (!found && std::setlocale(LC_NUMERIC, name)) found = name;
+        if (!found) QSKIP("no comma locale installed on this machine");
+        const double value = leadingNumber("2.5");
+        const QString written = writeNumber(1e300, en);
+        std::setlocale(LC_NUMERIC, "C");
+        QCOMPARE(value, 2.5);
+        QCOMPARE(written, QStringLiteral("1E+300"));
+    }
+
     void leadingReadingOverflows() { QVERIFY(!numbers::finite(leadingNumber("9e999"))); }
 
     void localeReading() {
@@ -106,6 +122,9 @@ private slots:
         QTest::newRow("15 digits") << 1.0 / 3.0 << "0.333333333333333" << "0,333333333333333";
         QTest::newRow("binary noise hidden") << 0.1 + 0.2 << "0.3" << "0,3";
         QTest::newRow("large exponent") << 1.5e300 << "1.5E+300" << "1,5E+300";
+        QTest::newRow("largest double stays readable")
+            << std::numeric_limits<double>::max() << "1.79769313486231E+308"
+            << "1,79769313486231E+308";
         QTest::newRow("tiny") << 4.9e-324 << "4.94065645841247E-324" << "4,94065645841247E-324";
     }
     void writing() {

@@ -2,9 +2,21 @@
 
 #include <array>
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <locale.h>
 
 namespace numbers {
+
+namespace {
+// C-form number text to double, whatever LC_NUMERIC the process runs under (Qt
+// sets the user's at start). Overflow gives an infinity.
+double readC(const std::string& s) {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return strtod_l(s.c_str(), nullptr, c);
+}
+} // namespace
 
 Num finite(double v) { return std::isfinite(v) ? Num(v) : std::nullopt; }
 
@@ -52,7 +64,7 @@ double leadingNumber(const QString& text) {
             s.resize(keep);
         }
     }
-    return std::strtod(s.c_str(), nullptr); // strtod gives +-HUGE_VAL on overflow
+    return readC(s);
 }
 
 double roundTo(double v, int decimals) {
@@ -69,9 +81,17 @@ QString writeNumber(double v, const QLocale& locale) {
     if (v == 0 || !std::isfinite(v)) return QStringLiteral("0");
     // 15 significant digits in scientific form: d.dddddddddddddde+XX
     std::array<char, 64> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v,
-                                   std::chars_format::scientific, 14);
-    const std::string sci(buf.data(), res.ptr);
+    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v,
+                             std::chars_format::scientific, 14);
+    std::string sci(buf.data(), res.ptr);
+    if (!std::isfinite(readC(sci))) {
+        // Next to the largest double, rounding up to 15 digits leaves the range
+        // and the text would not read back: cut the 16-digit form instead.
+        res = std::to_chars(buf.data(), buf.data() + buf.size(), v,
+                            std::chars_format::scientific, 15);
+        sci.assign(buf.data(), res.ptr);
+        sci.erase(sci.find('e') - 1, 1);
+    }
     const bool negative = sci[0] == '-';
     const std::size_t ePos = sci.find('e');
     std::string digits;

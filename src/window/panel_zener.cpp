@@ -20,9 +20,12 @@ void Base::buildZener(QWidget* p) {
     Label25[1] = label(p, "Label25[1]", "Zener:", twRect(120, 120, 900, 300), titleLook());
 
     Img[0] = picture(p, "Img[0]", ":/assets/zener.svg", twRect(2985, 120, 2010, 1485));
-    Timg[1] = label(Img[0], "Timg[1]", QString(), twRect(0, 0, 900, 255));
-    Timg[0] = label(Img[0], "Timg[0]", QString(), twRect(600, 480, 900, 255));
-    Timg[2] = label(Img[0], "Timg[2]", QString(), twRect(1560, 840, 450, 255));
+    // The values written over the schematic, in a small type that leaves room for
+    // five characters and the unit beside the diode.
+    const Look note{7};
+    Timg[1] = label(Img[0], "Timg[1]", QString(), twRect(0, 0, 900, 255), note);
+    Timg[0] = label(Img[0], "Timg[0]", QString(), twRect(600, 480, 900, 255), note);
+    Timg[2] = label(Img[0], "Timg[2]", QString(), twRect(1560, 840, 450, 255), note);
 
     fieldRows(p, kRows, {
         {row(0), K(Label25[50]), "Tension alim:", K(Text28), "1", false, K(Label25[48]), "Volts"},

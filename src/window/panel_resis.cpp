@@ -74,9 +74,9 @@ void Base::buildResis(QWidget* p) {
         int x;
         bool point;
     } value[] = {
-        {K(val_lbl[0]), "0", 840, false},  {K(val_lbl[1]), "0", 1080, false},
-        {K(val_lbl[2]), "0", 1320, false}, {K(val_lbl[5]), ".", 720, true},
-        {K(val_lbl[3]), ".", 975, true},   {K(val_lbl[4]), ".", 1215, true},
+        {K(val_lbl[0]), "0", 840, false},  {K(val_lbl[1]), "0", 1095, false},
+        {K(val_lbl[2]), "0", 1350, false}, {K(val_lbl[5]), ".", 720, true},
+        {K(val_lbl[3]), ".", 990, true},   {K(val_lbl[4]), ".", 1245, true},
     };
     for (const auto& v : value) {
         *v.lbl = v.point ? label(p, v.id, v.text, twRect(v.x, 1740, 135, 390), pointLook())
@@ -84,7 +84,7 @@ void Base::buildResis(QWidget* p) {
                                  Look{12, true, false, {}, Qt::AlignCenter});
         if (v.point) (*v.lbl)->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    Label4 = label(p, "Label4", "Ohms", twRect(1560, 1830, 1320, 360), digitLook());
+    Label4 = label(p, "Label4", "Ohms", twRect(1590, 1830, 1320, 360), digitLook());
 
     Label5 = label(p, "Label5", "(+/-", twRect(120, 2280, 420, 300));
     tol_lbl = label(p, "tol_lbl", "5", twRect(540, 2280, 420, 300),
@@ -140,7 +140,7 @@ void Base::buildResis(QWidget* p) {
     Look std;
     std.align = Qt::AlignCenter;
     valst_txt[0] = input(d, "valst_txt[0]", "x", twRect(1815, 840, 645, 285));
-    valst_txt[1] = input(d, "valst_txt[1]", "x", twRect(4275, 840, 645, 285));
+    valst_txt[1] = input(d, "valst_txt[1]", "x", twRect(4290, 840, 645, 285));
     for (QLineEdit* v : valst_txt) {
         v->setAlignment(Qt::AlignCenter);
         v->setReadOnly(true);
@@ -160,7 +160,7 @@ void Base::buildResis(QWidget* p) {
         Label9[i]->hide();
     }
     Label11 = label(d, "Label11", "kOhms", twRect(3495, 840, 630, 285));
-    Label2[4] = label(d, "Label2[4]", "<", twRect(4125, 840, 135, 285), std);
+    Label2[4] = label(d, "Label2[4]", "<", twRect(4155, 840, 135, 285), std);
 
     const int bracket[6][4] = {
         {2047, 315, 2047, 690}, {2047, 690, 2790, 690}, {2790, 690, 2790, 795},

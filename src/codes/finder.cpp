@@ -33,19 +33,29 @@ struct Row {
 };
 
 constexpr Row kThreeDigits[] = {
-    {true, false, "Ohms", Third::Keep, 0.01},    {false, true, "Ohms", Third::Keep, 0.1},
-    {false, false, "Ohms", Third::Keep, 1},      {true, false, "kOhms", Third::Keep, 0.01},
-    {false, true, "kOhms", Third::Keep, 0.1},    {false, false, "kOhms", Third::Keep, 1},
-    {true, false, "MOhms", Third::Keep, 0.01},   {false, true, "MOhms", Third::Keep, 0.1},
-    {false, false, "MOhms", Third::Keep, 1},     {true, false, "G.Ohms", Third::Keep, 0.01},
+    {true, false, "Ohms", Third::Keep, 0.01},   // x0.01: a.bc
+    {false, true, "Ohms", Third::Keep, 0.1},    // x0.1:  ab.c
+    {false, false, "Ohms", Third::Keep, 1},     // x1:    abc
+    {true, false, "kOhms", Third::Keep, 0.01},  // x10
+    {false, true, "kOhms", Third::Keep, 0.1},   // x100
+    {false, false, "kOhms", Third::Keep, 1},    // x1k
+    {true, false, "MOhms", Third::Keep, 0.01},  // x10k
+    {false, true, "MOhms", Third::Keep, 0.1},   // x100k
+    {false, false, "MOhms", Third::Keep, 1},    // x1M
+    {true, false, "G.Ohms", Third::Keep, 0.01}, // x10M
 };
 
 constexpr Row kTwoDigits[] = {
-    {true, false, "Ohms", Third::Shift, 0.01},   {true, false, "Ohms", Third::Hidden, 0.1},
-    {false, false, "Ohms", Third::Hidden, 1},    {false, false, "Ohms", Third::Zero, 10},
-    {true, false, "kOhms", Third::Hidden, 0.1},  {false, false, "kOhms", Third::Hidden, 1},
-    {false, false, "kOhms", Third::Zero, 10},    {true, false, "MOhms", Third::Hidden, 0.1},
-    {false, false, "MOhms", Third::Hidden, 1},   {false, false, "M.Ohms", Third::Zero, 10},
+    {true, false, "Ohms", Third::Shift, 0.01},  // x0.01: 0.ab
+    {true, false, "Ohms", Third::Hidden, 0.1},  // x0.1:  a.b
+    {false, false, "Ohms", Third::Hidden, 1},   // x1:    ab
+    {false, false, "Ohms", Third::Zero, 10},    // x10:   ab0
+    {true, false, "kOhms", Third::Hidden, 0.1}, // x100
+    {false, false, "kOhms", Third::Hidden, 1},  // x1k
+    {false, false, "kOhms", Third::Zero, 10},   // x10k
+    {true, false, "MOhms", Third::Hidden, 0.1}, // x100k
+    {false, false, "MOhms", Third::Hidden, 1},  // x1M
+    {false, false, "M.Ohms", Third::Zero, 10},  // x10M
 };
 static_assert(std::size(kThreeDigits) == std::size(kTwoDigits));
 

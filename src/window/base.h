@@ -169,6 +169,11 @@ private:
 
     // Event wiring, after every control exists.
     void connectWindow();   // window/fields.cpp
-    void connectCodes();    // codes/bands.cpp
+    void connectCodes();    // codes/wiring.cpp
     void setupKeyboard();   // window/keyboard.cpp: Tab order and tab shortcuts
+
+    // The context of the "Résis" tab's connections. As a member it goes before
+    // the controls do, so that no rule runs while the window is being destroyed
+    // (an editable list raises its change when it loses the focus).
+    QObject codesContext;
 };

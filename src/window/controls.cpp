@@ -123,7 +123,10 @@ private:
 // Swallows what the user does to a locked list; program writes go through.
 class LockFilter : public QObject {
 public:
-    using QObject::QObject;
+    // Found again by its name: without its own meta-object, findChild<LockFilter*>
+    // would take any child of the list (its item model) for the filter.
+    static inline const QString kName = QStringLiteral("lockFilter");
+    explicit LockFilter(QObject* parent) : QObject(parent) { setObjectName(kName); }
 
 protected:
     bool eventFilter(QObject* obj, QEvent* ev) override {
@@ -151,7 +154,7 @@ void onClick(QWidget* watched, std::function<void()> handler) {
 
 void setLocked(QComboBox* list, bool locked) {
     if (isLocked(list) == locked) return;
-    auto* filter = list->findChild<LockFilter*>(QString(), Qt::FindDirectChildrenOnly);
+    QObject* filter = list->findChild<QObject*>(LockFilter::kName, Qt::FindDirectChildrenOnly);
     if (!filter) filter = new LockFilter(list);
     list->setProperty("locked", locked);
     QList<QObject*> targets{list};

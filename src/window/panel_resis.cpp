@@ -74,9 +74,9 @@ void Base::buildResis(QWidget* p) {
         int x;
         bool point;
     } value[] = {
-        {K(val_lbl[0]), "0", 840, false},  {K(val_lbl[1]), "0", 1080, false},
-        {K(val_lbl[2]), "0", 1320, false}, {K(val_lbl[5]), ".", 720, true},
-        {K(val_lbl[3]), ".", 975, true},   {K(val_lbl[4]), ".", 1215, true},
+        {K(val_lbl[0]), "0", 840, false},  {K(val_lbl[1]), "0", 1095, false},
+        {K(val_lbl[2]), "0", 1350, false}, {K(val_lbl[5]), ".", 720, true},
+        {K(val_lbl[3]), ".", 990, true},   {K(val_lbl[4]), ".", 1245, true},
     };
     for (const auto& v : value) {
         *v.lbl = v.point ? label(p, v.id, v.text, twRect(v.x, 1740, 135, 390), pointLook())
@@ -84,7 +84,7 @@ void Base::buildResis(QWidget* p) {
                                  Look{12, true, false, {}, Qt::AlignCenter});
         if (v.point) (*v.lbl)->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    Label4 = label(p, "Label4", "Ohms", twRect(1560, 1830, 1320, 360), digitLook());
+    Label4 = label(p, "Label4", "Ohms", twRect(1590, 1830, 1320, 360), digitLook());
 
     Label5 = label(p, "Label5", "(+/-", twRect(120, 2280, 420, 300));
     tol_lbl = label(p, "tol_lbl", "5", twRect(540, 2280, 420, 300),
@@ -132,39 +132,39 @@ void Base::buildResis(QWidget* p) {
     Combo10 = list(d, "Combo10", twRect(2160, 0, 495, 315));
     Check1 = checkBox(d, "Check1", "Off", twRect(2160, 330, 615, 255));
     Combo11 = list(d, "Combo11", twRect(3120, 0, 855, 315));
-    Combo12 = list(d, "Combo12", twRect(4020, 0, 855, 315));
+    Combo12 = list(d, "Combo12", twRect(3990, 0, 930, 315));
     Label1[2] = label(d, "Label1[2]", "Décade:", twRect(120, 510, 720, 255));
     Combo7[1] = list(d, "Combo7[1]", twRect(840, 480, 855, 315));
 
-    Label2[2] = label(d, "Label2[2]", "Valeurs standardisées:", twRect(120, 840, 1560, 285));
+    Label2[2] = label(d, "Label2[2]", "Valeurs standardisées:", twRect(120, 840, 1695, 285));
     Look std;
     std.align = Qt::AlignCenter;
-    valst_txt[0] = input(d, "valst_txt[0]", "x", twRect(1680, 840, 660, 285));
-    valst_txt[1] = input(d, "valst_txt[1]", "x", twRect(4170, 840, 660, 285));
+    valst_txt[0] = input(d, "valst_txt[0]", "x", twRect(1815, 840, 645, 285));
+    valst_txt[1] = input(d, "valst_txt[1]", "x", twRect(4290, 840, 645, 285));
     for (QLineEdit* v : valst_txt) {
         v->setAlignment(Qt::AlignCenter);
         v->setReadOnly(true);
         v->setFocusPolicy(Qt::ClickFocus);
     }
-    Label2[3] = label(d, "Label2[3]", "<", twRect(2370, 840, 135, 285), std);
-    Resok_sh = shape(d, "Resok_sh", twRect(2520, 795, 855, 375), Qt::transparent, Qt::black, 2);
+    Label2[3] = label(d, "Label2[3]", "<", twRect(2460, 840, 135, 285), std);
+    Resok_sh = shape(d, "Resok_sh", twRect(2610, 795, 855, 375), Qt::transparent, Qt::black, 2);
     for (int i = 0; i < 3; ++i) {
         const QByteArray id = "Label8[" + QByteArray::number(i) + "]";
-        Label8[i] = label(d, id.constData(), "8", twRect(2610 + 240 * i, 840, 195, 285),
+        Label8[i] = label(d, id.constData(), "8", twRect(2700 + 240 * i, 840, 195, 285),
                           Look{12, true, false, {}, Qt::AlignCenter});
     }
     for (int i = 0; i < 2; ++i) {
         const QByteArray id = "Label9[" + QByteArray::number(i) + "]";
-        Label9[i] = label(d, id.constData(), ".", twRect(2745 + 240 * i, 720, 135, 450),
+        Label9[i] = label(d, id.constData(), ".", twRect(2835 + 240 * i, 720, 135, 450),
                           Look{13.5, true, false, {}, Qt::AlignHCenter | Qt::AlignBottom});
         Label9[i]->hide();
     }
-    Label11 = label(d, "Label11", "kOhms", twRect(3420, 840, 600, 285));
-    Label2[4] = label(d, "Label2[4]", "<", twRect(4020, 840, 135, 285), std);
+    Label11 = label(d, "Label11", "kOhms", twRect(3495, 840, 630, 285));
+    Label2[4] = label(d, "Label2[4]", "<", twRect(4155, 840, 135, 285), std);
 
     const int bracket[6][4] = {
-        {2047, 315, 2047, 690}, {2047, 690, 2700, 690}, {2700, 690, 2700, 795},
-        {3547, 315, 3547, 690}, {3547, 690, 3240, 690}, {3240, 690, 3240, 795},
+        {2047, 315, 2047, 690}, {2047, 690, 2790, 690}, {2790, 690, 2790, 795},
+        {3547, 315, 3547, 690}, {3547, 690, 3330, 690}, {3330, 690, 3330, 795},
     };
     for (int i = 0; i < 6; ++i) {
         const QByteArray id = "Line2[" + QByteArray::number(i) + "]";

@@ -1,0 +1,111 @@
+// The colour-band reader of the "Résis" tab: the mode list, which decides what
+// the tab shows, and the band lists, which colour the drawn resistor and spell
+// its value and tolerance under it.
+
+#include "codes/bands.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+#include "codes/colours.h"
+#include "window/base.h"
+
+namespace {
+enum class Vis { Keep, Show, Hide };
+
+// One row per item of the mode list: "Déterminer", "4 anneaux", "5 anneaux", "CMS/SMD".
+struct Mode {
+    bool finder;     // band lists locked and greyed, finder panel shown
+    bool smd;        // SMD panel shown, with the cover of the tolerance line
+    Vis thirdList;   // the third band's list and its leader
+    Vis thirdBand;   // the third band
+    bool thirdDigit; // the third digit of the value line
+    bool hidePoints; // all the points of the value line hidden
+};
+constexpr Mode kModes[] = {
+    {true, false, Vis::Show, Vis::Keep, false, false},
+    {false, false, Vis::Hide, Vis::Hide, false, false},
+    {false, false, Vis::Show, Vis::Show, true, false},
+    {false, true, Vis::Keep, Vis::Keep, false, true},
+};
+
+void apply(Vis v, std::initializer_list<QWidget*> widgets) {
+    if (v == Vis::Keep) return;
+    for (QWidget* w : widgets) w->setVisible(v == Vis::Show);
+}
+
+QColor colourOf(const codes::BandColour& c, bool toleranceBand) {
+    if (c.themed) return toleranceBand ? theme::buttonText() : theme::windowText();
+    return {c.rgb.r, c.rgb.g, c.rgb.b};
+}
+} // namespace
+
+void codes::showMultiplier(Base& w, const Multiplier& m) {
+    const QString point = QStringLiteral(".");
+    w.val_lbl[5]->setText(point);
+    w.val_lbl[5]->setVisible(m.point == Point::BeforeFirst);
+    w.val_lbl[3]->setText(point);
+    w.val_lbl[3]->setVisible(m.point == Point::AfterFirst);
+    w.val_lbl[4]->hide();
+    if (m.zero) w.val_lbl[2]->setText(QStringLiteral("0"));
+    w.val_lbl[2]->setVisible(m.zero);
+    w.Label4->setText(QString::fromLatin1(m.unit));
+}
+
+void Base::Combo1_Click() {
+    const int i = Combo1->currentIndex();
+    if (i < 0 || i >= int(std::size(kModes))) return;
+    const Mode& m = kModes[i];
+    for (QComboBox* band : {Combo2, Combo3, Combo4, Combo5, Combo6}) {
+        setLocked(band, m.finder);
+        setTextColour(band, m.finder ? theme::scrollBar() : theme::windowText());
+    }
+    Determiner->setVisible(m.finder);
+    Picture5->setVisible(m.smd);
+    Picture6->setVisible(m.smd);
+    apply(m.thirdList, {Combo4, LineN[10], LineN[11], LineN[12]});
+    apply(m.thirdBand, {Shape4});
+    val_lbl[2]->setVisible(m.thirdDigit);
+    if (m.hidePoints)
+        for (int k : {3, 4, 5}) val_lbl[k]->hide();
+}
+
+void Base::bandDigit_Click(QComboBox* list) {
+    const struct {
+        QComboBox* list;
+        Shape* band;
+        QLabel* digit;
+    } digits[] = {{Combo2, Shape2, val_lbl[0]}, {Combo3, Shape3, val_lbl[1]},
+                  {Combo4, Shape4, val_lbl[2]}};
+    const QString text = list->currentText();
+    // Only a colour that this list holds: the first band has no "Noir".
+    if (list->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive) < 0) return;
+    const codes::BandColour* c = codes::bandColour(text);
+    if (!c || c->digit < 0) return;
+    for (const auto& d : digits) {
+        if (d.list != list) continue;
+        d.band->setFillColor(colourOf(*c, false));
+        d.digit->setText(QString::number(c->digit));
+    }
+}
+
+void Base::Combo6_Click() {
+    const QString text = Combo6->currentText();
+    const codes::Multiplier* m = codes::multiplier(text);
+    if (!m) return;
+    Shape5->setFillColor(colourOf(*codes::bandColour(text), false));
+    codes::showMultiplier(*this, *m);
+}
+
+void Base::Combo5_Click() {
+    const QString text = Combo5->currentText();
+    const codes::Tolerance* t = codes::tolerance(text);
+    if (!t) return;
+    Shape6->setFillColor(colourOf(*codes::bandColour(text), true));
+    tol_lbl->setText(QString::fromLatin1(t->percent));
+}
+
+void Base::Combo12_Click() {
+    const int band = codes::toleranceBandIndex(Combo12->currentIndex());
+    if (band >= 0) Combo5->setCurrentIndex(band);
+}

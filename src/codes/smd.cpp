@@ -1,0 +1,28 @@
+// The SMD marking reader: three one-digit fields, two significant digits and
+// the number of zeros, spelled on the value line of the colour-band reader.
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "codes/bands.h"
+#include "codes/colours.h"
+#include "window/base.h"
+
+void Base::cms_Change(QLineEdit* field) {
+    const QString text = field->text();
+    const bool digit = text.size() == 1 && text[0] >= u'0' && text[0] <= u'9';
+    if (!digit) { // a letter, a sign, or the character deleted: the field is emptied
+        field->setText(QString());
+        field->setCursorPosition(1);
+        field->deselect();
+        return;
+    }
+    if (field == cms1) {
+        val_lbl[0]->setText(text);
+    } else if (field == cms2) {
+        val_lbl[1]->setText(text);
+    } else if (field == cms3) {
+        for (int k : {5, 3, 4, 2}) val_lbl[k]->hide();
+        codes::showMultiplier(*this, *codes::smdMultiplier(text[0].unicode() - u'0'));
+    }
+}

@@ -3,6 +3,7 @@
 // name and, where it has one, its unit.
 
 #include <QComboBox>
+#include <QRadioButton>
 
 #include "testing.h"
 

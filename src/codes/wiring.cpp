@@ -8,7 +8,7 @@
 #include "window/base.h"
 
 void Base::connectCodes() {
-    QObject* context = &codesContext;
+    QObject* context = &handlers;
     // A pick from the list and a text typed into its edit part run the same rule.
     auto onChoice = [context](QComboBox* list, const std::function<void()>& rule) {
         connect(list, &QComboBox::currentIndexChanged, context, rule);

@@ -172,8 +172,8 @@ private:
     void connectCodes();    // codes/wiring.cpp
     void setupKeyboard();   // window/keyboard.cpp: Tab order and tab shortcuts
 
-    // The context of the "Résis" tab's connections. As a member it goes before
-    // the controls do, so that no rule runs while the window is being destroyed
+    // The context of every handler's connection. As a member it goes before the
+    // controls do, so that no handler runs while the window is being destroyed
     // (an editable list raises its change when it loses the focus).
-    QObject codesContext;
+    QObject handlers;
 };

@@ -29,27 +29,27 @@ void Base::connectWindow() {
     for (const NumericField& nf : kNumericFields) {
         QLineEdit* f = this->*nf.field;
         const auto calc = nf.calc;
-        connect(f, &QLineEdit::textChanged, this, [this, f, calc] { numericField(f, calc); });
+        connect(f, &QLineEdit::textChanged, &handlers, [this, f, calc] { numericField(f, calc); });
     }
     // A click into one of the Ohm's law inputs recomputes as if its text had changed.
     for (QLineEdit* f : {Text1, Text2, Text3})
         onClick(f, [this, f] { numericField(f, &Base::uri); });
 
-    connect(TabStrip1, &QTabBar::currentChanged, this, &Base::TabStrip1_Click);
-    connect(TabStrip2, &QTabBar::currentChanged, this, &Base::TabStrip2_Click);
+    connect(TabStrip1, &QTabBar::currentChanged, &handlers, [this] { TabStrip1_Click(); });
+    connect(TabStrip2, &QTabBar::currentChanged, &handlers, [this] { TabStrip2_Click(); });
 
     for (int i = 0; i < 2; ++i) {
-        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
+        connect(Option1[i], &QRadioButton::toggled, &handlers, [this, i](bool on) {
             if (on) Option1_Click(i);
         });
-        connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
+        connect(Option2[i], &QRadioButton::toggled, &handlers, [this, i](bool on) {
             if (on) Option2_Click(i);
         });
     }
-    connect(Raz1, &QPushButton::clicked, this, &Base::Raz1_Click);
-    connect(Raz2, &QPushButton::clicked, this, &Base::Raz2_Click);
-    connect(Valpro_txt, &QLineEdit::textChanged, this, &Base::Valpro_txt_Change);
-    connect(zdofflimit, &ClickLabel::clicked, this, &Base::zdofflimit_Click);
+    connect(Raz1, &QPushButton::clicked, &handlers, [this] { Raz1_Click(); });
+    connect(Raz2, &QPushButton::clicked, &handlers, [this] { Raz2_Click(); });
+    connect(Valpro_txt, &QLineEdit::textChanged, &handlers, [this] { Valpro_txt_Change(); });
+    connect(zdofflimit, &ClickLabel::clicked, &handlers, [this] { zdofflimit_Click(); });
 }
 
 void Base::numericField(QLineEdit* field, void (Base::*calc)()) {

@@ -76,6 +76,6 @@ void Base::setupKeyboard() {
     for (const auto& s : shortcuts) {
         auto* sc = new QShortcut(s.keys, this);
         sc->setContext(Qt::WindowShortcut);
-        connect(sc, &QShortcut::activated, this, [step, by = s.by] { step(by); });
+        connect(sc, &QShortcut::activated, &handlers, [step, by = s.by] { step(by); });
     }
 }

@@ -86,10 +86,10 @@ void Base::buildResis(QWidget* p) {
     }
     Label4 = label(p, "Label4", "Ohms", twRect(1590, 1830, 1320, 360), digitLook());
 
-    Label5 = label(p, "Label5", "(+/-", twRect(120, 2280, 420, 300));
-    tol_lbl = label(p, "tol_lbl", "5", twRect(540, 2280, 420, 300),
+    Label5 = label(p, "Label5", "(+/-", twRect(120, 2280, 360, 300));
+    tol_lbl = label(p, "tol_lbl", "5", twRect(480, 2280, 390, 300),
                     Look{0, false, false, {}, Qt::AlignCenter});
-    Label6 = label(p, "Label6", "%)", twRect(960, 2280, 300, 300));
+    Label6 = label(p, "Label6", "%)", twRect(870, 2280, 300, 300));
 
     // The SMD panel covers the drawing and the band lists.
     Picture5 = panel(p, "Picture5", twRect(0, 450, 5055, 1350));

@@ -80,12 +80,19 @@ Picture::Picture(QWidget* parent, const QString& resource) : QWidget(parent), re
 }
 
 void Picture::paintEvent(QPaintEvent*) {
-    QSvgRenderer svg(resource_);
-    if (!svg.isValid()) return;
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    svg.setAspectRatioMode(Qt::KeepAspectRatio);
-    svg.render(&p, QRectF(rect()));
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (rendered_.size() != pixels) {
+        rendered_ = QPixmap(pixels);
+        rendered_.fill(Qt::transparent);
+        QSvgRenderer svg(resource_);
+        svg.setAspectRatioMode(Qt::KeepAspectRatio);
+        QPainter r(&rendered_);
+        r.setRenderHint(QPainter::Antialiasing);
+        svg.render(&r, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        rendered_.setDevicePixelRatio(ratio);
+    }
+    QPainter(this).drawPixmap(0, 0, rendered_);
 }
 
 // ---- ClickLabel ----

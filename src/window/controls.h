@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QPixmap>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -67,7 +68,9 @@ private:
     QColor colour_;
 };
 
-// A vector picture from the resources, drawn at the widget's size: crisp at any scale.
+// A vector picture from the resources, drawn at the widget's size and the
+// screen's pixel ratio: crisp at any scale. It is rendered on its first paint
+// and kept, so that texts changing over it do not render it again.
 class Picture : public QWidget {
     Q_OBJECT
 public:
@@ -79,6 +82,7 @@ protected:
 
 private:
     QString resource_;
+    QPixmap rendered_;
 };
 
 // A QLabel that reports clicks (the zener message hides itself when clicked).

@@ -50,22 +50,24 @@ QWidget* panel(QWidget* parent, const char* name, QRect twips) {
     return named(new QWidget(parent), name, twips);
 }
 
-QLabel* label(QWidget* parent, const char* name, const QString& text, QRect twips,
-              const Look& look) {
-    auto* l = named(new QLabel(text, parent), name, twips);
+template <class L>
+static L* styledLabel(QWidget* parent, const char* name, const QString& text, QRect twips,
+                      const Look& look) {
+    auto* l = named(new L(text, parent), name, twips);
     applyLook(l, look);
     l->setAlignment(look.align ? Qt::Alignment(look.align) : (Qt::AlignLeft | Qt::AlignVCenter));
     l->setWordWrap(look.wrap);
     return l;
 }
 
+QLabel* label(QWidget* parent, const char* name, const QString& text, QRect twips,
+              const Look& look) {
+    return styledLabel<QLabel>(parent, name, text, twips, look);
+}
+
 ClickLabel* clickLabel(QWidget* parent, const char* name, const QString& text, QRect twips,
                        const Look& look) {
-    auto* l = named(new ClickLabel(text, parent), name, twips);
-    applyLook(l, look);
-    l->setAlignment(look.align ? Qt::Alignment(look.align) : (Qt::AlignLeft | Qt::AlignVCenter));
-    l->setWordWrap(look.wrap);
-    return l;
+    return styledLabel<ClickLabel>(parent, name, text, twips, look);
 }
 
 QLineEdit* input(QWidget* parent, const char* name, const QString& start, QRect twips) {

@@ -31,14 +31,15 @@ int main(int argc, char* argv[]) {
 
     Base w;
     w.show();
-    const char* tabs[] = {"bases", "led", "zener", "trans", "resis", "aide"};
+    const char* tabs[] = {"bases", "led", "zener", "trans", nullptr, "aide"};
     for (int i = 0; i < 6; ++i) {
+        if (!tabs[i]) continue; // the "Résis" tab comes below, in each of its modes
         w.TabStrip1->setCurrentIndex(i);
         save(w, dir, QString::fromLatin1(tabs[i]));
     }
     // The "Résis" tab in each of its modes.
     w.TabStrip1->setCurrentIndex(4);
-    const char* modes[] = {"resis-finder", "resis-4", "resis-5", "resis-smd"};
+    const char* modes[] = {"resis", "resis-4", "resis-5", "resis-smd"};
     for (int m = 3; m >= 0; --m) {
         w.Combo1->setCurrentIndex(m);
         save(w, dir, QString::fromLatin1(modes[m]));

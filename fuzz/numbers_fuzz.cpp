@@ -87,7 +87,12 @@ void checkWriting(double v, const QLocale& locale) {
 
     const numbers::Num back = numbers::localeNumber(text, locale);
     check(back.has_value(), "written text does not read back", text, v, locale);
-    check(fifteenDigits(*back) == fifteenDigits(v), "read back as another number", text, v, locale);
+    // Next to the largest double the 15-digit rounding leaves the range; there the
+    // text is cut instead, one unit of the 15th digit below.
+    const bool cut = !std::isfinite(std::strtod(fifteenDigits(v).c_str(), nullptr));
+    check(cut ? std::fabs(*back - v) <= std::fabs(v) * 1e-14
+              : fifteenDigits(*back) == fifteenDigits(v),
+          "read back as another number", text, v, locale);
     const double m = std::fabs(*back);
     check((e >= 0) == (m >= 1e15 || (m > 0 && m < 1e-4)),
           "exponent form used for the wrong magnitude", text, v, locale);

@@ -12,10 +12,7 @@ class CalcFaultsTest : public QObject {
     std::unique_ptr<Base> w;
 
 private slots:
-    void init() {
-        w = std::make_unique<Base>();
-        w->show();
-    }
+    void init() { w = testing::openWindow(); }
     void cleanup() { w.reset(); }
 
     void extremeInputs_data() {

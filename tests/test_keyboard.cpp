@@ -26,12 +26,7 @@ class TestKeyboard : public QObject {
     }
 
 private slots:
-    void init() {
-        w = std::make_unique<Base>();
-        w->show();
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-    }
+    void init() { w = testing::openWindow(); }
     void cleanup() { w.reset(); }
 
     void tabOrder_data() {

@@ -36,10 +36,7 @@ class LedTest : public QObject {
     QString parallelError() const { return errorState(w->lbl_errvalp, w->Linelp); }
 
 private slots:
-    void init() {
-        w = std::make_unique<Base>();
-        w->show();
-    }
+    void init() { w = testing::openWindow(); }
     void cleanup() { w.reset(); }
 
     void series_data() {

@@ -28,10 +28,7 @@ class OhmPowerTest : public QObject {
     }
 
 private slots:
-    void init() {
-        w = std::make_unique<Base>();
-        w->show();
-    }
+    void init() { w = testing::openWindow(); }
     void cleanup() { w.reset(); }
 
     void ohm_data() {

@@ -77,9 +77,7 @@ private slots:
         });
     }
     void init() {
-        w = std::make_unique<Base>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w = testing::openWindow();
         w->TabStrip1->setCurrentIndex(4);
     }
     void cleanup() { w.reset(); }

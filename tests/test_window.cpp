@@ -44,11 +44,7 @@ class TestWindow : public QObject {
     std::unique_ptr<Base> w;
 
 private slots:
-    void init() {
-        w = std::make_unique<Base>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    }
+    void init() { w = testing::openWindow(); }
     void cleanup() { w.reset(); }
 
     void startTexts_data() {
@@ -274,6 +270,17 @@ private slots:
         type(w->Text28, "12.75");
         type(w->Text27, "-9.25");
         for (QLabel* l : w->Timg) QVERIFY2(clipping(l).isEmpty(), qPrintable(l->text()));
+    }
+
+    // A result longer than its field shows how it begins, and all of it on hover.
+    void longResultsShowTheirBeginning() {
+        w->Text2->setText("1e-9"); // pasted
+        type(w->Text3, "2");
+        type(w->Text1, "99999");
+        QCOMPARE(w->Text11->text(), QStringLiteral("99999000000000"));
+        QCOMPARE(w->Text11->toolTip(), w->Text11->text());
+        QCOMPARE(w->Text11->cursorPosition(), 0);
+        QVERIFY(w->Text9->toolTip().isEmpty()); // 0 fits
     }
 
 private:

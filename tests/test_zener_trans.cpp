@@ -33,8 +33,7 @@ class ZenerTransTest : public QObject {
 
 private slots:
     void init() {
-        w = std::make_unique<Base>();
-        w->show();
+        w = testing::openWindow();
         w->TabStrip1->setCurrentIndex(2);
     }
     void cleanup() { w.reset(); }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QTest>
+#include <memory>
 
 #include "window/app.h"
 #include "window/base.h"
@@ -21,6 +22,15 @@
     }
 
 namespace testing {
+
+// A window shown and active, as the user finds it.
+inline std::unique_ptr<Base> openWindow() {
+    auto w = std::make_unique<Base>();
+    w->show();
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w.get())) qWarning("the window did not become active");
+    return w;
+}
 
 // Replaces the whole text of a field by typing: select all, then the keys.
 inline void type(QLineEdit* field, const QString& text) {

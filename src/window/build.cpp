@@ -85,6 +85,15 @@ QLineEdit* output(QWidget* parent, const char* name, const QString& start, QRect
     look.bold = true;
     look.colour = colour;
     applyLook(e, look);
+    // A result too long for its field (extreme inputs) shows its beginning, sign
+    // and leading digits, and the whole of it in a tooltip; the field never shows
+    // a tail that reads as another number.
+    QObject::connect(e, &QLineEdit::textChanged, e, [e](const QString& text) {
+        const int room = e->contentsRect().width() - 8;
+        const bool fits = e->fontMetrics().horizontalAdvance(text) <= room;
+        e->setToolTip(fits ? QString() : text);
+        if (!fits) e->setCursorPosition(0);
+    });
     return e;
 }
 

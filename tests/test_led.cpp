@@ -1,6 +1,8 @@
 // The two LED sub-panels: series resistor and its power, parallel resistor,
 // and each panel's own error message with its red bracket.
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <array>
 
 #include "calc_helpers.h"
@@ -60,6 +62,21 @@ private slots:
         QCOMPARE(seriesError(), error ? "error" : "none");
         QCOMPARE(w->valres, r);
         QCOMPARE(parallelError(), "none");
+    }
+
+    // The resistance shows on the "Résis" tab as digits and colour bands,
+    // whatever tab the user is on.
+    void handedToTheColourCode() {
+        w->TabStrip1->setCurrentIndex(4);
+        w->Combo1->setCurrentIndex(1); // four bands: the hand-over brings the finder back
+        typeSeries({"5", "1.8", "15", "1"}); // 213.3 ohms: 213 on the finder
+        QCOMPARE(w->TabStrip1->currentIndex(), 4);
+        QCOMPARE(w->Combo1->currentText(), QStringLiteral("Déterminer"));
+        QCOMPARE(w->Label8[0]->text() + w->Label8[1]->text() + w->Label8[2]->text(), "213");
+        QCOMPARE(w->Shape2->fillColor(), QColor(255, 0, 0));   // red 2
+        QCOMPARE(w->Shape3->fillColor(), QColor(128, 64, 0));  // brown 1
+        QCOMPARE(w->Shape4->fillColor(), QColor(255, 128, 0)); // orange 3
+        QCOMPARE(w->valst_txt[0]->text() + ' ' + w->valst_txt[1]->text(), "200 220");
     }
 
     void seriesErrorClears() {

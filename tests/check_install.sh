@@ -2,10 +2,11 @@
 # Installs the build into a scratch prefix and checks what a desktop gets:
 # the program, its desktop entry, icon and metainfo, each valid and each
 # naming the others consistently.
-# Usage: check_install.sh CMAKE BUILD_DIR DESKTOP_FILE_VALIDATE APPSTREAMCLI
+# Then builds the .deb and checks its file list and its computed dependencies.
+# Usage: check_install.sh CMAKE BUILD_DIR DESKTOP_FILE_VALIDATE APPSTREAMCLI CPACK
 set -euo pipefail
 
-cmake=$1 build=$2 desktop_validate=$3 appstreamcli=$4
+cmake=$1 build=$2 desktop_validate=$3 appstreamcli=$4 cpack=$5
 id=org.example.Kirel
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
@@ -45,8 +46,21 @@ icon=$(key Icon)
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
   || fail "metainfo does not launch $id.desktop"
 
+# The package: the same files under /usr, dependencies taken from the linked libraries.
+"$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$prefix/package" >/dev/null
+deb=$(ls "$prefix"/package/kirel_*.deb)
+listing=$(dpkg-deb -c "$deb")
+for f in usr/bin/kirel "usr/share/applications/$id.desktop" \
+         "usr/share/icons/hicolor/scalable/apps/$id.svg" "usr/share/metainfo/$id.metainfo.xml"; do
+  grep -q " \./$f\$" <<<"$listing" || fail "not in the package: /$f"
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for lib in libqt6widgets6 libqt6svg6; do
+  grep -q "$lib" <<<"$depends" || fail "package does not depend on $lib: $depends"
+done
+
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed" >&2
   exit 1
 fi
-echo "install layout OK"
+echo "install layout and package OK"

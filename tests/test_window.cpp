@@ -219,6 +219,17 @@ private slots:
         QCOMPARE(w->Text4->text(), kept);
     }
 
+    // A click into an Ohm's law input recomputes its block; other fields do nothing.
+    void clickRecomputes() {
+        type(w->Text1, "12");
+        type(w->Text2, "4");
+        for (QLineEdit* out : {w->Text11, w->Text7}) out->setText("x");
+        QTest::mouseClick(w->Text2, Qt::LeftButton);
+        QCOMPARE(w->Text11->text(), QStringLiteral("3"));
+        QTest::mouseClick(w->Text5, Qt::LeftButton);
+        QCOMPARE(w->Text7->text(), QStringLiteral("x"));
+    }
+
     void powerOption() {
         QTest::mouseClick(w->Option1[1], Qt::LeftButton);
         QVERIFY(!w->modeui);

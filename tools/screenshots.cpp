@@ -50,6 +50,12 @@ int main(int argc, char* argv[]) {
     type(w.Text14, QStringLiteral("2"));
     type(w.Text16, QStringLiteral("3"));
     save(w, dir, QStringLiteral("led-error"));
+    w.TabStrip2->setCurrentIndex(1);
+    type(w.Text21, QStringLiteral("5"));
+    type(w.Text22, QStringLiteral("2"));
+    type(w.Text24, QStringLiteral("4"));
+    save(w, dir, QStringLiteral("led-parallel"));
+    w.TabStrip2->setCurrentIndex(0);
     w.TabStrip1->setCurrentIndex(2);
     type(w.Text28, QStringLiteral("12"));
     type(w.Text27, QStringLiteral("5.1"));

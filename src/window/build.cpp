@@ -1,7 +1,9 @@
 #include "window/build.h"
 
 #include <QCheckBox>
+#include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,9 +102,15 @@ QLineEdit* output(QWidget* parent, const char* name, const QString& start, QRect
 QComboBox* list(QWidget* parent, const char* name, QRect twips, bool editable) {
     auto* c = named(new QComboBox(parent), name, twips);
     if (editable) {
-        c->setEditable(true);
+        // Matching is exact and case-sensitive: no completer. Qt gives an editable
+        // list one of its own unless its line edit already has one, so the line
+        // edit carries a shared stand-in until the list has taken it.
+        static QCompleter* const standIn = new QCompleter(qApp);
+        auto* edit = new QLineEdit(c);
+        edit->setCompleter(standIn);
+        c->setLineEdit(edit);
+        c->setCompleter(nullptr);
         c->setInsertPolicy(QComboBox::NoInsert);
-        c->setCompleter(nullptr); // matching is exact and case-sensitive
     }
     c->setMaxVisibleItems(12);
     return c;

@@ -64,8 +64,6 @@ Segment::Segment(QWidget* parent, QPoint from, QPoint to, const QColor& colour)
     b_ = b - QPointF(left, top);
 }
 
-QLineF Segment::segment() const { return {a_, b_}; }
-
 void Segment::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setPen(QPen(colour_, 1));

@@ -11,7 +11,7 @@
 #include <QString>
 #include <QTabBar>
 #include <QWidget>
-#include <QLineF>
+#include <QPointF>
 #include <functional>
 
 class QComboBox;
@@ -57,8 +57,6 @@ class Segment : public QWidget {
     Q_OBJECT
 public:
     Segment(QWidget* parent, QPoint fromTwips, QPoint toTwips, const QColor& colour = Qt::black);
-    QLineF segment() const; // in this widget's coordinates
-    QColor colour() const { return colour_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -75,7 +73,6 @@ class Picture : public QWidget {
     Q_OBJECT
 public:
     Picture(QWidget* parent, const QString& resource);
-    QString resource() const { return resource_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;

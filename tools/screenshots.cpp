@@ -44,23 +44,22 @@ int main(int argc, char* argv[]) {
         w.Combo1->setCurrentIndex(m);
         save(w, dir, QString::fromLatin1(modes[m]));
     }
-    // A worked example on each calculator, then the LED error state.
-    w.TabStrip1->setCurrentIndex(1);
-    type(w.Text13, QStringLiteral("5"));
-    type(w.Text14, QStringLiteral("2"));
-    type(w.Text16, QStringLiteral("3"));
-    save(w, dir, QStringLiteral("led-error"));
-    w.TabStrip2->setCurrentIndex(1);
-    type(w.Text21, QStringLiteral("5"));
-    type(w.Text22, QStringLiteral("2"));
-    type(w.Text24, QStringLiteral("4"));
-    save(w, dir, QStringLiteral("led-parallel"));
-    w.TabStrip2->setCurrentIndex(0);
-    w.TabStrip1->setCurrentIndex(2);
-    type(w.Text28, QStringLiteral("12"));
-    type(w.Text27, QStringLiteral("5.1"));
-    type(w.Text26, QStringLiteral("20"));
-    save(w, dir, QStringLiteral("zener-computed"));
+    // Worked examples: the LED error state, the parallel panel, the zener tab.
+    const struct {
+        int tab, ledTab;
+        std::initializer_list<std::pair<QLineEdit*, const char*>> typed;
+        const char* name;
+    } scenes[] = {
+        {1, 0, {{w.Text13, "5"}, {w.Text14, "2"}, {w.Text16, "3"}}, "led-error"},
+        {1, 1, {{w.Text21, "5"}, {w.Text22, "2"}, {w.Text24, "4"}}, "led-parallel"},
+        {2, 0, {{w.Text28, "12"}, {w.Text27, "5.1"}, {w.Text26, "20"}}, "zener-computed"},
+    };
+    for (const auto& scene : scenes) {
+        w.TabStrip1->setCurrentIndex(scene.tab);
+        w.TabStrip2->setCurrentIndex(scene.ledTab);
+        for (const auto& [field, text] : scene.typed) type(field, QString::fromLatin1(text));
+        save(w, dir, QString::fromLatin1(scene.name));
+    }
     w.TabStrip1->setCurrentIndex(4);
     save(w, dir, QStringLiteral("resis-handover"));
     return 0;

@@ -6,6 +6,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QRegularExpression>
+#include <cmath>
+
+#include "codes/colours.h"
 
 #include "testing.h"
 
@@ -100,9 +104,9 @@ private slots:
         QTest::addColumn<bool>("thirdBand");
         QTest::addColumn<bool>("thirdDigit");
         QTest::addColumn<bool>("point");
-        QTest::newRow("finder") << "Déterminer" << true << false << true << false << false << true;
+        QTest::newRow("finder") << "Déterminer" << true << false << true << true << false << false;
         QTest::newRow("4 bands") << "4 anneaux" << false << false << false << false << false << true;
-        QTest::newRow("5 bands") << "5 anneaux" << false << false << true << true << true << true;
+        QTest::newRow("5 bands") << "5 anneaux" << false << false << true << true << true << false;
         QTest::newRow("SMD") << "CMS/SMD" << false << true << false << false << false << false;
     }
     void modes() {
@@ -181,8 +185,8 @@ private slots:
         QTest::newRow("101") << "101" << "101" << "100 Ohms";
         QTest::newRow("478") << "478" << "478" << "4.7 G Ohms";
         QTest::newRow("479") << "479" << "479" << "47 G Ohms";
-        QTest::newRow("letter") << "4x3" << "43" << "40 k Ohms";
-        QTest::newRow("sign") << "-20" << "20" << "12 Ohms";
+        QTest::newRow("letter") << "4x3" << "43" << "4 k Ohms";
+        QTest::newRow("sign") << "-20" << "20" << "2 Ohms";
     }
     void smd() {
         QFETCH(QString, typed);
@@ -193,6 +197,82 @@ private slots:
         for (int k = 0; k < 3; ++k) testing::type(fields[k], typed.mid(k, 1));
         QTEST(w->cms1->text() + w->cms2->text() + w->cms3->text(), "kept");
         QTEST(valueLine(*w), "value");
+    }
+
+    // Five bands read three digits and the multiplier, each multiplier its own
+    // power of ten; the third band may come last.
+    void fiveBandsReadTheirValue() {
+        pick(w->Combo1, "5 anneaux");
+        typeInto(w->Combo2, "Jaune");
+        typeInto(w->Combo3, "Violet");
+        for (int m = 0; m < w->Combo6->count(); ++m) {
+            typeInto(w->Combo4, "Noir");
+            typeInto(w->Combo6, w->Combo6->itemText(m));
+            typeInto(w->Combo4, "Rouge");
+            const QStringList seen = valueLine(*w).split(' ');
+            const int prefix = QString("kMG").indexOf(seen[1][0]) + 1;
+            QCOMPARE(seen[0].toDouble() * std::pow(1000, prefix), 472 * std::pow(10, m - 2));
+        }
+    }
+
+    // What the tab shows after a sequence of picks, typed texts, modes and
+    // hand-overs: the drawn bands, which must wear the colours their lists
+    // name, then the finder's value or the value and tolerance lines.
+    void oneCodeOnScreen_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("shown");
+        const char* rows[][3] = {
+            {"tolerance picked again", "mode=4 anneaux; Combo5=Marron; mode=Déterminer; Combo12=5%",
+             "Marron Noir Noir Noir Or | 100 Ohms"},
+            {"finder entered", "mode=4 anneaux; Combo2~Rouge; Combo6~Or; mode=Déterminer",
+             "Marron Noir Noir Noir Or | 100 Ohms"},
+            {"hand-over of the shown digits", "mode=4 anneaux; Combo2~Rouge; valres=100",
+             "Marron Noir Noir Noir Or | 100 Ohms"},
+            {"two digits after five bands", "Check1; Combo11=x10M; mode=5 anneaux; mode=Déterminer",
+             "Marron Noir Violet Or | 100 M.Ohms"},
+            {"bands after a marking", "mode=CMS/SMD; cms=473; mode=4 anneaux",
+             "Marron Noir Noir Or | 10 Ohms (+/- 5 %)"},
+            {"five bands", "mode=5 anneaux; Combo2~Jaune; Combo3~Violet; Combo4~Rouge; Combo6~Marron",
+             "Jaune Violet Rouge Marron Or | 4.72 k Ohms (+/- 5 %)"},
+            {"marking after bands", "mode=CMS/SMD; cms=472; mode=5 anneaux; mode=CMS/SMD",
+             "| 4.7 k Ohms"},
+            {"incomplete marking", "mode=4 anneaux; mode=CMS/SMD; cms=47", "| 47 "},
+        };
+        for (auto& r : rows) QTest::newRow(r[0]) << r[1] << r[2];
+    }
+    void oneCodeOnScreen() {
+        QFETCH(QString, steps);
+        for (const QString& step : steps.split("; ")) {
+            const QString what = step.section(QRegularExpression("[=~]"), 0, 0);
+            const QString value = step.mid(what.size() + 1);
+            if (what == "Check1") {
+                QTest::mouseClick(w->Check1, Qt::LeftButton);
+            } else if (what == "valres") {
+                w->valres = value;
+                w->affres();
+            } else if (what == "cms") {
+                QLineEdit* fields[] = {w->cms1, w->cms2, w->cms3};
+                for (int k = 0; k < value.size(); ++k) testing::type(fields[k], value.mid(k, 1));
+            } else {
+                QComboBox* list = what == "mode" ? w->Combo1 : w->findChild<QComboBox*>(what);
+                step[what.size()] == '~' ? typeInto(list, value) : pick(list, value);
+            }
+        }
+        QStringList bands;
+        const std::pair<Shape*, QComboBox*> drawn[] = {{w->Shape2, w->Combo2}, {w->Shape3, w->Combo3},
+                                                       {w->Shape4, w->Combo4}, {w->Shape5, w->Combo6},
+                                                       {w->Shape6, w->Combo5}};
+        for (auto [band, list] : drawn) {
+            if (band->isHidden() || !w->Picture5->isHidden()) continue;
+            const codes::BandColour* c = codes::bandColour(list->currentText());
+            QVERIFY2(c, qPrintable(list->currentText()));
+            QVERIFY(c->themed || band->fillColor() == QColor(c->rgb.r, c->rgb.g, c->rgb.b));
+            bands << list->currentText();
+        }
+        const QString lines = !w->Determiner->isHidden() ? finderLine(*w)
+                              : !w->Picture6->isHidden() ? valueLine(*w)
+                                                         : valueLine(*w) + ' ' + toleranceLine(*w);
+        QTEST(bands.join(' ') + (bands.isEmpty() ? "| " : " | ") + lines, "shown");
     }
 
     // ---- the finder ----

@@ -5,15 +5,19 @@
 #include "codes/bands.h"
 
 #include <QComboBox>
+#include <QCheckBox>
 #include <QLabel>
 
 #include "codes/colours.h"
 #include "window/base.h"
 
 namespace {
-enum class Vis { Keep, Show, Hide };
+enum class Vis { Keep, Show, Hide, ThreeDigits /* shown when the finder uses three digits */ };
 
-// One row per item of the mode list: "Déterminer", "4 anneaux", "5 anneaux", "CMS/SMD".
+// The items of the mode list.
+enum ModeIndex { kFinder, kFourBands, kFiveBands, kSmd };
+
+// One row per item of the mode list, in its order.
 struct Mode {
     bool finder;     // band lists locked and greyed, finder panel shown
     bool smd;        // SMD panel shown, with the cover of the tolerance line
@@ -23,15 +27,16 @@ struct Mode {
     bool hidePoints; // all the points of the value line hidden
 };
 constexpr Mode kModes[] = {
-    {true, false, Vis::Show, Vis::Keep, false, false},
+    {true, false, Vis::ThreeDigits, Vis::ThreeDigits, false, false},
     {false, false, Vis::Hide, Vis::Hide, false, false},
     {false, false, Vis::Show, Vis::Show, true, false},
     {false, true, Vis::Keep, Vis::Keep, false, true},
 };
 
-void apply(Vis v, std::initializer_list<QWidget*> widgets) {
+void apply(Vis v, bool threeDigits, std::initializer_list<QWidget*> widgets) {
     if (v == Vis::Keep) return;
-    for (QWidget* w : widgets) w->setVisible(v == Vis::Show);
+    const bool shown = v == Vis::Show || (v == Vis::ThreeDigits && threeDigits);
+    for (QWidget* w : widgets) w->setVisible(shown);
 }
 
 QColor colourOf(const codes::BandColour& c, bool toleranceBand) {
@@ -52,6 +57,19 @@ void codes::showMultiplier(Base& w, const Multiplier& m) {
     w.Label4->setText(QString::fromLatin1(m.unit));
 }
 
+void codes::showFiveBandMultiplier(Base& w, const Multiplier& m) {
+    const QString point = QStringLiteral(".");
+    w.val_lbl[5]->hide();
+    w.val_lbl[3]->setText(point);
+    w.val_lbl[3]->setVisible(m.fivePoint == Point::AfterFirst);
+    w.val_lbl[4]->setText(point);
+    w.val_lbl[4]->setVisible(m.fivePoint == Point::AfterSecond);
+    w.val_lbl[2]->show();
+    w.Label4->setText(QString::fromLatin1(m.fiveUnit));
+}
+
+// Entering a mode shows what it reads: the finder's code, the band lists as
+// they stand, or the SMD marking.
 void Base::Combo1_Click() {
     const int i = Combo1->currentIndex();
     if (i < 0 || i >= int(std::size(kModes))) return;
@@ -63,11 +81,25 @@ void Base::Combo1_Click() {
     Determiner->setVisible(m.finder);
     Picture5->setVisible(m.smd);
     Picture6->setVisible(m.smd);
-    apply(m.thirdList, {Combo4, LineN[10], LineN[11], LineN[12]});
-    apply(m.thirdBand, {Shape4});
+    const bool threeDigits = !Check1->isChecked();
+    apply(m.thirdList, threeDigits, {Combo4, LineN[10], LineN[11], LineN[12]});
+    apply(m.thirdBand, threeDigits, {Shape4});
     val_lbl[2]->setVisible(m.thirdDigit);
     if (m.hidePoints)
         for (int k : {3, 4, 5}) val_lbl[k]->hide();
+
+    switch (i) {
+    case kFinder: calculr(); break;
+    case kFourBands:
+    case kFiveBands:
+        bandDigit_Click(Combo2);
+        bandDigit_Click(Combo3);
+        if (i == kFiveBands) bandDigit_Click(Combo4);
+        Combo6_Click();
+        Combo5_Click();
+        break;
+    case kSmd: readMarking(); break;
+    }
 }
 
 void Base::bandDigit_Click(QComboBox* list) {
@@ -94,7 +126,10 @@ void Base::Combo6_Click() {
     const codes::Multiplier* m = codes::multiplier(text);
     if (!m) return;
     Shape5->setFillColor(colourOf(*codes::bandColour(text), false));
-    codes::showMultiplier(*this, *m);
+    if (Combo1->currentIndex() == kFiveBands)
+        codes::showFiveBandMultiplier(*this, *m);
+    else
+        codes::showMultiplier(*this, *m);
 }
 
 void Base::Combo5_Click() {
@@ -107,5 +142,5 @@ void Base::Combo5_Click() {
 
 void Base::Combo12_Click() {
     const int band = codes::toleranceBandIndex(Combo12->currentIndex());
-    if (band >= 0) Combo5->setCurrentIndex(band);
+    if (band >= 0) setIndex(Combo5, band);
 }

@@ -10,4 +10,6 @@ struct Multiplier;
 // Shows the two digits of the value line with the multiplier's point, trailing
 // zero and unit; the point between the second and third digits stays hidden.
 void showMultiplier(Base& w, const Multiplier& m);
+// The same for the three digits of a five-band code.
+void showFiveBandMultiplier(Base& w, const Multiplier& m);
 } // namespace codes

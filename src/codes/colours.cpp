@@ -16,19 +16,20 @@ constexpr BandColour kColours[] = {
 };
 
 // In the order of the multiplier list: x0.01, x0.1, x1, x10 ... x1G.
+// Two digits read .ab, a.b, ab or ab0; three digits a.bc, ab.c or abc.
 constexpr Multiplier kMultipliers[] = {
-    {"Argent", Point::BeforeFirst, false, "Ohms"},
-    {"Or", Point::AfterFirst, false, "Ohms"},
-    {"Noir", Point::None, false, "Ohms"},
-    {"Marron", Point::None, true, "Ohms"},
-    {"Rouge", Point::AfterFirst, false, "k Ohms"},
-    {"Orange", Point::None, false, "k Ohms"},
-    {"Jaune", Point::None, true, "k Ohms"},
-    {"Vert", Point::AfterFirst, false, "M Ohms"},
-    {"Bleu", Point::None, false, "M Ohms"},
-    {"Violet", Point::None, true, "M Ohms"},
-    {"Gris", Point::AfterFirst, false, "G Ohms"},
-    {"Blanc", Point::None, false, "G Ohms"},
+    {"Argent", Point::BeforeFirst, false, "Ohms", Point::AfterFirst, "Ohms"},
+    {"Or", Point::AfterFirst, false, "Ohms", Point::AfterSecond, "Ohms"},
+    {"Noir", Point::None, false, "Ohms", Point::None, "Ohms"},
+    {"Marron", Point::None, true, "Ohms", Point::AfterFirst, "k Ohms"},
+    {"Rouge", Point::AfterFirst, false, "k Ohms", Point::AfterSecond, "k Ohms"},
+    {"Orange", Point::None, false, "k Ohms", Point::None, "k Ohms"},
+    {"Jaune", Point::None, true, "k Ohms", Point::AfterFirst, "M Ohms"},
+    {"Vert", Point::AfterFirst, false, "M Ohms", Point::AfterSecond, "M Ohms"},
+    {"Bleu", Point::None, false, "M Ohms", Point::None, "M Ohms"},
+    {"Violet", Point::None, true, "M Ohms", Point::AfterFirst, "G Ohms"},
+    {"Gris", Point::AfterFirst, false, "G Ohms", Point::AfterSecond, "G Ohms"},
+    {"Blanc", Point::None, false, "G Ohms", Point::None, "G Ohms"},
 };
 constexpr int kFirstDigitMultiplier = 2; // "Noir"
 

@@ -23,14 +23,18 @@ enum class Point {
     None,
     BeforeFirst, // .d1d2
     AfterFirst,  // d1.d2
+    AfterSecond, // d1d2.d3 (five bands only)
 };
 
-// A multiplier band: how the value line reads d1 and d2 with it.
+// A multiplier band: how the value line reads d1 and d2 with it, and d1 d2 d3
+// on a five-band resistor.
 struct Multiplier {
     const char* name;
     Point point;
     bool zero;        // a "0" follows the two digits
     const char* unit; // "Ohms", "k Ohms", "M Ohms", "G Ohms"
+    Point fivePoint;  // None, AfterFirst or AfterSecond
+    const char* fiveUnit;
 };
 
 struct Tolerance {

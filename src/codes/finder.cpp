@@ -80,10 +80,10 @@ void Base::calculr() {
               third = Combo10->currentIndex(), factor = Combo11->currentIndex();
 
     // The same code on the colour bands; their rules draw it.
-    Combo2->setCurrentIndex(first);
-    Combo3->setCurrentIndex(second);
-    Combo4->setCurrentIndex(third);
-    Combo6->setCurrentIndex(factor);
+    setIndex(Combo2, first);
+    setIndex(Combo3, second);
+    setIndex(Combo4, third);
+    setIndex(Combo6, factor);
 
     const int d[3] = {first + 1, second, third};
     for (int k = 0; k < 3; ++k) Label8[k]->setText(QString::number(d[k]));

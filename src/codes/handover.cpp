@@ -52,10 +52,10 @@ void Base::affres() {
     for (int k = 0; k < range->digits; ++k) *chif[k] = std::uint8_t(digits[k].unicode() - u'0');
     if (chif1 == 0) return;
 
-    Combo1->setCurrentIndex(0); // the finder's mode
-    Combo11->setCurrentIndex(range->multiplier);
+    setIndex(Combo1, 0); // the finder's mode
+    setIndex(Combo11, range->multiplier);
     Check1->setChecked(range->digits == 2);
-    Combo8->setCurrentIndex(chif1 - 1);
-    Combo9->setCurrentIndex(chif2);
-    if (range->digits == 3) Combo10->setCurrentIndex(chif3);
+    setIndex(Combo8, chif1 - 1);
+    setIndex(Combo9, chif2);
+    if (range->digits == 3) setIndex(Combo10, chif3);
 }

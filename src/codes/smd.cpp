@@ -3,15 +3,22 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "codes/bands.h"
 #include "codes/colours.h"
 #include "window/base.h"
 
+namespace {
+bool holdsDigit(const QLineEdit* field) {
+    const QString text = field->text();
+    return text.size() == 1 && text[0] >= u'0' && text[0] <= u'9';
+}
+} // namespace
+
 void Base::cms_Change(QLineEdit* field) {
     const QString text = field->text();
-    const bool digit = text.size() == 1 && text[0] >= u'0' && text[0] <= u'9';
-    if (!digit) { // a letter, a sign, or the character deleted: the field is emptied
+    if (!holdsDigit(field)) { // a letter, a sign, or the character deleted: the field is emptied
         field->setText(QString());
         field->setCursorPosition(1);
         field->deselect();
@@ -25,4 +32,16 @@ void Base::cms_Change(QLineEdit* field) {
         for (int k : {5, 3, 4, 2}) val_lbl[k]->hide();
         codes::showMultiplier(*this, *codes::smdMultiplier(text[0].unicode() - u'0'));
     }
+}
+
+// The marking when all three characters are there; otherwise an empty value
+// line, which each character typed fills again.
+void Base::readMarking() {
+    const std::initializer_list<QLineEdit*> fields{cms1, cms2, cms3};
+    if (std::ranges::all_of(fields, holdsDigit)) {
+        for (QLineEdit* f : fields) cms_Change(f);
+        return;
+    }
+    for (QLabel* l : val_lbl) l->clear();
+    Label4->clear();
 }

@@ -6,13 +6,14 @@
 #include <QLineEdit>
 
 #include "window/base.h"
+#include "window/lists.h"
 
 void Base::connectCodes() {
     QObject* context = &handlers;
-    // A pick from the list and a text typed into its edit part run the same rule.
-    auto onChoice = [context](QComboBox* list, const std::function<void()>& rule) {
-        connect(list, &QComboBox::currentIndexChanged, context, rule);
-        connect(list, &QComboBox::editTextChanged, context, rule);
+    // A pick from the list, a text typed into its edit part and a write of its
+    // index run the same rule.
+    auto onChoice = [context](QComboBox* list, std::function<void()> rule) {
+        new ListRule(list, context, std::move(rule));
     };
     onChoice(Combo1, [this] { Combo1_Click(); });
     for (QComboBox* band : {Combo2, Combo3, Combo4})

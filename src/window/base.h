@@ -139,6 +139,7 @@ public:
     void Combo5_Click();                          // tolerance
     void Combo12_Click();                         // finder tolerance -> Combo5
     void cms_Change(QLineEdit* field);            // cms1, cms2, cms3
+    void readMarking();                           // entering the SMD mode
     void Check1_Click();
     void calculr();
     void affres();
@@ -153,6 +154,10 @@ public:
     void Valpro_txt_Change();
     void zdofflimit_Click();
     void trans();
+
+    // A program write of a list's index: runs the list's rule, also when the
+    // index is unchanged (window/lists.cpp).
+    void setIndex(QComboBox* list, int index);
 
     // The numeric-field rule: repairs a non-numeric text to "1", otherwise runs calc.
     void numericField(QLineEdit* field, void (Base::*calc)());

@@ -37,8 +37,14 @@ int main(int argc, char* argv[]) {
         w.TabStrip1->setCurrentIndex(i);
         save(w, dir, QString::fromLatin1(tabs[i]));
     }
-    // The "Résis" tab in each of its modes.
+    // The "Résis" tab in each of its modes: the marking 472, the bands yellow,
+    // violet, red and brown read in five and in four bands, then the finder.
     w.TabStrip1->setCurrentIndex(4);
+    for (auto [field, digit] : {std::pair{w.cms1, "4"}, {w.cms2, "7"}, {w.cms3, "2"}})
+        field->setText(QString::fromLatin1(digit));
+    for (auto [list, colour] : {std::pair{w.Combo2, "Jaune"}, {w.Combo3, "Violet"},
+                                {w.Combo4, "Rouge"}, {w.Combo6, "Marron"}})
+        list->setEditText(QString::fromLatin1(colour));
     const char* modes[] = {"resis", "resis-4", "resis-5", "resis-smd"};
     for (int m = 3; m >= 0; --m) {
         w.Combo1->setCurrentIndex(m);

@@ -109,6 +109,15 @@ struct Run {
         const QColor frame = w.Resok_sh->borderColor();
         if (frame != QColor(255, 0, 0) && frame != QColor(0, 255, 0))
             return QStringLiteral("frame colour ") + frame.name();
+        // The finder's code is the drawn code, on as many bands as it has digits.
+        if (w.Combo1->currentIndex() == 0) {
+            if (w.Shape4->isHidden() != w.Check1->isChecked()) return QStringLiteral("third band");
+            const std::pair<QComboBox*, QComboBox*> mirrored[] = {
+                {w.Combo2, w.Combo8}, {w.Combo3, w.Combo9}, {w.Combo4, w.Combo10}, {w.Combo6, w.Combo11}};
+            for (auto [band, finder] : mirrored)
+                if (band->currentText() != band->itemText(finder->currentIndex()))
+                    return band->objectName() + " is not the finder's";
+        }
         for (QComboBox* c : lists)
             for (int i = 0; i < c->count(); ++i)
                 if (c->count() != contents[c].size() || c->itemText(i) != contents[c][i])

@@ -22,8 +22,8 @@ namespace calc {
 
 using numbers::Num;
 
-// The leading-number reading of a field (what the user typed: "." is the only
-// decimal point and a comma ends the number).
+// The leading-number reading of a field (what the user typed: "." or the
+// locale's decimal separator is the point; any other character ends the number).
 Num leading(const QLineEdit* field);
 // The locale reading of a field (what the program wrote into it, or a value
 // read with the locale); empty when the text is no number.

@@ -283,7 +283,8 @@ private slots:
         for (QLabel* l : w->Timg) QVERIFY2(clipping(l).isEmpty(), qPrintable(l->text()));
     }
 
-    // A result longer than its field shows how it begins, and all of it on hover.
+    // A result longer than its field shows how it begins, and all of it on hover,
+    // after every write, also one that leaves its text as it was.
     void longResultsShowTheirBeginning() {
         w->Text2->setText("1e-9"); // pasted
         type(w->Text3, "2");
@@ -292,6 +293,16 @@ private slots:
         QCOMPARE(w->Text11->toolTip(), w->Text11->text());
         QCOMPARE(w->Text11->cursorPosition(), 0);
         QVERIFY(w->Text9->toolTip().isEmpty()); // 0 fits
+        type(w->Text3, "3"); // R = U / I written again, unchanged
+        QCOMPARE(w->Text11->cursorPosition(), 0);
+        const QString wide = QStringLiteral("-1.23456789012345E+300");
+        for (QLineEdit* f : {w->Text7, w->Text8, w->Text9, w->Text10, w->Text11, w->Text12,
+                             w->Text17, w->Text18, w->Text20, w->Text25, w->Text29, w->Text33,
+                             w->Text35, w->valst_txt[0], w->valst_txt[1]}) {
+            f->setText(wide);
+            f->setText(wide);
+            QVERIFY2(f->cursorPosition() == 0 && f->toolTip() == wide, qPrintable(f->objectName()));
+        }
     }
 
 private:

@@ -275,12 +275,23 @@ private slots:
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("\n")));
     }
 
-    // The values written over the zener schematic keep five characters and the unit.
+    // The values written over the zener schematic keep five characters and the
+    // unit; a longer resistance widens its label within the picture, or shows its
+    // beginning with the whole of it on hover.
     void schematicValuesFit() {
         type(w->Text26, "20");
         type(w->Text28, "12.75");
         type(w->Text27, "-9.25");
         for (QLabel* l : w->Timg) QVERIFY2(clipping(l).isEmpty(), qPrintable(l->text()));
+        type(w->Text27, "99.75");
+        w->Text26->setText("7e-13"); // pasted
+        QCOMPARE(w->Timg[0]->text(), QStringLiteral("-1.24285714285714E+17"));
+        QVERIFY2(clipping(w->Timg[0]).isEmpty(), qPrintable(clipping(w->Timg[0])));
+        QVERIFY(w->Img[0]->rect().contains(w->Timg[0]->geometry()));
+        w->Timg[0]->setFont(QFont(w->font().family(), 20)); // now wider than the picture
+        w->Text26->setText("9e-13");
+        QCOMPARE(w->Timg[0]->toolTip(), w->Timg[0]->text());
+        QVERIFY(w->Img[0]->rect().contains(w->Timg[0]->geometry()));
     }
 
     // A result longer than its field shows how it begins, and all of it on hover,

@@ -14,6 +14,7 @@
 
 #include "window/numbers.h"
 
+class NoteLabel;
 class QLabel;
 class QLineEdit;
 class Segment;
@@ -40,7 +41,7 @@ inline Num rounded(Num v, int decimals) { return numbers::roundTo(v, decimals); 
 
 // Write a present value by the writing rule; an empty one writes nothing.
 void write(QLineEdit* field, Num v);
-void write(QLabel* label, Num v);
+void write(NoteLabel* note, Num v);
 void write(QString& text, Num v);
 
 // The LED panels' error: the message and the red bracket tying it to the

@@ -72,6 +72,10 @@ ClickLabel* clickLabel(QWidget* parent, const char* name, const QString& text, Q
     return styledLabel<ClickLabel>(parent, name, text, twips, look);
 }
 
+NoteLabel* note(QWidget* parent, const char* name, QRect twips, const Look& look) {
+    return styledLabel<NoteLabel>(parent, name, QString(), twips, look);
+}
+
 QLineEdit* input(QWidget* parent, const char* name, const QString& start, QRect twips) {
     auto* e = named(new QLineEdit(start, parent), name, twips);
     e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

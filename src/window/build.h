@@ -17,6 +17,7 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 class ClickLabel;
+class NoteLabel;
 class Picture;
 class Segment;
 class Shape;
@@ -54,6 +55,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect twip
               const Look& look = {});
 ClickLabel* clickLabel(QWidget* parent, const char* name, const QString& text, QRect twips,
                        const Look& look = {});
+NoteLabel* note(QWidget* parent, const char* name, QRect twips, const Look& look = {});
 // Numeric input: right-aligned.
 QLineEdit* input(QWidget* parent, const char* name, const QString& start, QRect twips);
 // Output: read-only, bold, right-aligned, coloured, showing its beginning.

@@ -8,7 +8,8 @@
 //  - as text (UTF-8, Latin-1 and raw UTF-16): the numeric test must agree with
 //    the locale reading, the leading-number reading never gives NaN, every
 //    number read is written and read back as above, and where a text can only
-//    mean one number (C-syntax characters only) both readings give it.
+//    mean one number (C-syntax characters, the locale's decimal separator as
+//    its point) both readings give it.
 // A failed check prints the input's texts and aborts, which libFuzzer records.
 
 #include <charconv>
@@ -96,20 +97,19 @@ void checkWriting(double v, const QLocale& locale) {
     const double m = std::fabs(*back);
     check((e >= 0) == (m >= 1e15 || (m > 0 && m < 1e-4)),
           "exponent form used for the wrong magnitude", text, v, locale);
-    // In English the written text is plain C syntax: the leading reading sees it whole.
-    if (&locale == &english())
-        check(numbers::leadingNumber(text) == *back, "leading reading of a written number differs",
-              text, v, locale);
+    // The written text is C syntax with the locale's point: the leading reading sees it whole.
+    check(numbers::leadingNumber(text, locale) == *back,
+          "leading reading of a written number differs", text, v, locale);
 }
 
 void checkText(const QString& text) {
-    const double lead = numbers::leadingNumber(text);
-    check(!std::isnan(lead), "leading reading gave NaN", text, lead, english());
-    if (std::isfinite(lead)) {
-        checkWriting(lead, english());
-        checkWriting(lead, french());
-    }
     for (const QLocale* locale : {&english(), &french()}) {
+        const double lead = numbers::leadingNumber(text, *locale);
+        check(!std::isnan(lead), "leading reading gave NaN", text, lead, *locale);
+        if (std::isfinite(lead)) {
+            checkWriting(lead, english());
+            checkWriting(lead, french());
+        }
         const numbers::Num n = numbers::localeNumber(text, *locale);
         check(numbers::isNumeric(text, *locale) == n.has_value(),
               "numeric test and locale reading disagree", text, n.value_or(0), *locale);
@@ -117,16 +117,20 @@ void checkText(const QString& text) {
         check(std::isfinite(*n), "locale reading gave a non-finite number", text, *n, *locale);
         checkWriting(*n, *locale);
     }
-    // A text of C-syntax characters only (blanks around it in English) that the
-    // locale reads whole can only mean one number, and the leading reading,
-    // which knows only ".", must find that same number. French has no such
-    // text with a point (its point is ","), nor with a blank (a group separator there).
-    if (onlyOf(text, u"0123456789.+-eE "))
-        if (const numbers::Num n = numbers::localeNumber(text, english()))
-            check(lead == *n, "leading and locale readings differ", text, lead, english());
-    if (onlyOf(text, u"0123456789+-eE"))
-        if (const numbers::Num n = numbers::localeNumber(text, french()))
-            check(lead == *n, "leading and locale readings differ", text, lead, french());
+    // A text of C-syntax characters only, with the locale's point (blanks around
+    // it in English), that the locale reads whole can only mean one number, and
+    // the leading reading must find that same number. French has no such text
+    // with a blank (a group separator there).
+    const struct {
+        const QLocale& locale;
+        const char16_t* chars;
+    } plain[] = {{english(), u"0123456789.+-eE "}, {french(), u"0123456789,+-eE"}};
+    for (const auto& [locale, chars] : plain)
+        if (onlyOf(text, chars))
+            if (const numbers::Num n = numbers::localeNumber(text, locale)) {
+                const double lead = numbers::leadingNumber(text, locale);
+                check(lead == *n, "leading and locale readings differ", text, lead, locale);
+            }
 }
 
 } // namespace

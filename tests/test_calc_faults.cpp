@@ -1,5 +1,6 @@
-// Extreme inputs on every calculator: a step that overflows or has no result
-// keeps its field, and no field ever shows "inf" or "nan".
+// Every calculator at once. Extreme inputs: a step that overflows or has no
+// result keeps its field, and no field ever shows "inf" or "nan". And under a
+// French locale, a decimal comma typed into any of them counts.
 
 #include <QRadioButton>
 
@@ -38,6 +39,28 @@ private slots:
             QVERIFY2(badTexts(*w).isEmpty(), qPrintable(badTexts(*w).join(u'\n')));
             paste(field, text);
         }
+    }
+
+    // Fields typed in order, under fr_FR with the point still chosen, and one result.
+    void frenchComma_data() {
+        QTest::addColumn<QStringList>("typed"); // field, text, field, text, ...
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Ohm") << QStringList{"Text1", "5,1"} << "Text11" << "5,1";
+        QTest::newRow("power") << QStringList{"Text4", "2,5"} << "Text7" << "2,5";
+        QTest::newRow("LED") << QStringList{"Text13", "5,5"} << "Text17" << "225";
+        QTest::newRow("zener") << QStringList{"Text28", "12", "Text27", "5,1", "Text26", "20"}
+                               << "Text25" << "345";
+        QTest::newRow("transistor") << QStringList{"Text31", "1,5"} << "Text33" << "1,5";
+    }
+    void frenchComma() {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, output);
+        QFETCH(QString, shown);
+        const testing::LocaleScope french(testing::french());
+        for (int i = 0; i + 1 < typed.size(); i += 2)
+            type(w->findChild<QLineEdit*>(typed[i]), typed[i + 1]);
+        QCOMPARE(w->findChild<QLineEdit*>(output)->text(), shown);
     }
 };
 

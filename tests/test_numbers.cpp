@@ -49,30 +49,37 @@ private slots:
 
     void leadingReading_data() {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        QTest::newRow("integer") << "12" << 12.0;
-        QTest::newRow("decimal") << "2.5" << 2.5;
-        QTest::newRow("comma ends the number") << "2,5" << 2.0;
-        QTest::newRow("leading blanks") << "  7" << 7.0;
-        QTest::newRow("negative") << "-4" << -4.0;
-        QTest::newRow("plus") << "+4" << 4.0;
-        QTest::newRow("leading point") << ".5" << 0.5;
-        QTest::newRow("trailing point") << "5." << 5.0;
-        QTest::newRow("exponent") << "1e3" << 1000.0;
-        QTest::newRow("negative exponent") << "15E-1" << 1.5;
-        QTest::newRow("exponent without digits") << "1e" << 1.0;
-        QTest::newRow("exponent sign only") << "2e-" << 2.0;
-        QTest::newRow("stops at a letter") << "12a5" << 12.0;
-        QTest::newRow("no number") << "abc" << 0.0;
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("lone point") << "." << 0.0;
-        QTest::newRow("lone sign") << "-" << 0.0;
-        QTest::newRow("non-breaking space is no blank") << QString(QChar(0xA0)) + "5" << 0.0;
+        QTest::addColumn<double>("english");
+        QTest::addColumn<double>("french");
+        QTest::newRow("integer") << "12" << 12.0 << 12.0;
+        QTest::newRow("decimal") << "2.5" << 2.5 << 2.5;
+        QTest::newRow("comma") << "2,5" << 2.0 << 2.5;
+        QTest::newRow("leading blanks") << "  7" << 7.0 << 7.0;
+        QTest::newRow("negative") << "-4" << -4.0 << -4.0;
+        QTest::newRow("plus") << "+4" << 4.0 << 4.0;
+        QTest::newRow("leading point") << ".5" << 0.5 << 0.5;
+        QTest::newRow("trailing point") << "5." << 5.0 << 5.0;
+        QTest::newRow("exponent") << "1e3" << 1000.0 << 1000.0;
+        QTest::newRow("negative exponent") << "15E-1" << 1.5 << 1.5;
+        QTest::newRow("exponent without digits") << "1e" << 1.0 << 1.0;
+        QTest::newRow("exponent sign only") << "2e-" << 2.0 << 2.0;
+        QTest::newRow("stops at a letter") << "12a5" << 12.0 << 12.0;
+        QTest::newRow("no number") << "abc" << 0.0 << 0.0;
+        QTest::newRow("empty") << "" << 0.0 << 0.0;
+        QTest::newRow("lone point") << "." << 0.0 << 0.0;
+        QTest::newRow("lone comma") << "," << 0.0 << 0.0;
+        QTest::newRow("leading comma") << ",5" << 0.0 << 0.5;
+        QTest::newRow("comma and exponent") << "1,5e3" << 1.0 << 1500.0;
+        QTest::newRow("one decimal point only") << "1.5,2" << 1.5 << 1.5;
+        QTest::newRow("lone sign") << "-" << 0.0 << 0.0;
+        QTest::newRow("non-breaking space is no blank") << QString(QChar(0xA0)) + "5" << 0.0 << 0.0;
     }
     void leadingReading() {
         QFETCH(QString, text);
-        QFETCH(double, value);
-        QCOMPARE(leadingNumber(text), value);
+        QFETCH(double, english);
+        QFETCH(double, french);
+        QCOMPARE(leadingNumber(text, en), english);
+        QCOMPARE(leadingNumber(text, fr), french);
     }
 
     // The process runs under the user's C locale (Qt sets it); a comma there must

@@ -275,15 +275,27 @@ private slots:
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("\n")));
     }
 
-    // The values written over the zener schematic keep five characters and the unit.
+    // The values written over the zener schematic keep five characters and the
+    // unit; a longer resistance widens its label within the picture, or shows its
+    // beginning with the whole of it on hover.
     void schematicValuesFit() {
         type(w->Text26, "20");
         type(w->Text28, "12.75");
         type(w->Text27, "-9.25");
         for (QLabel* l : w->Timg) QVERIFY2(clipping(l).isEmpty(), qPrintable(l->text()));
+        type(w->Text27, "99.75");
+        w->Text26->setText("7e-13"); // pasted
+        QCOMPARE(w->Timg[0]->text(), QStringLiteral("-1.24285714285714E+17"));
+        QVERIFY2(clipping(w->Timg[0]).isEmpty(), qPrintable(clipping(w->Timg[0])));
+        QVERIFY(w->Img[0]->rect().contains(w->Timg[0]->geometry()));
+        w->Timg[0]->setFont(QFont(w->font().family(), 20)); // now wider than the picture
+        w->Text26->setText("9e-13");
+        QCOMPARE(w->Timg[0]->toolTip(), w->Timg[0]->text());
+        QVERIFY(w->Img[0]->rect().contains(w->Timg[0]->geometry()));
     }
 
-    // A result longer than its field shows how it begins, and all of it on hover.
+    // A result longer than its field shows how it begins, and all of it on hover,
+    // after every write, also one that leaves its text as it was.
     void longResultsShowTheirBeginning() {
         w->Text2->setText("1e-9"); // pasted
         type(w->Text3, "2");
@@ -292,6 +304,16 @@ private slots:
         QCOMPARE(w->Text11->toolTip(), w->Text11->text());
         QCOMPARE(w->Text11->cursorPosition(), 0);
         QVERIFY(w->Text9->toolTip().isEmpty()); // 0 fits
+        type(w->Text3, "3"); // R = U / I written again, unchanged
+        QCOMPARE(w->Text11->cursorPosition(), 0);
+        const QString wide = QStringLiteral("-1.23456789012345E+300");
+        for (QLineEdit* f : {w->Text7, w->Text8, w->Text9, w->Text10, w->Text11, w->Text12,
+                             w->Text17, w->Text18, w->Text20, w->Text25, w->Text29, w->Text33,
+                             w->Text35, w->valst_txt[0], w->valst_txt[1]}) {
+            f->setText(wide);
+            f->setText(wide);
+            QVERIFY2(f->cursorPosition() == 0 && f->toolTip() == wide, qPrintable(f->objectName()));
+        }
     }
 
 private:

@@ -106,8 +106,8 @@ private slots:
     void commaChoice() {
         const testing::LocaleScope french(testing::french());
         w->Option2[1]->setChecked(true);
-        typeZener("12", "5,1", "20"); // the ideal value reads 5 only
-        QCOMPARE(w->Text25->text(), "350");
+        typeZener("12", "5,1", "20");
+        QCOMPARE(w->Text25->text(), "345");
         QCOMPARE(w->Valpro_txt->text(), "330");
         QCOMPARE(w->Text29->text(), "20,909");
         paste(w->Valpro_txt, "00"); // divides by zero: the current stays
@@ -149,7 +149,10 @@ private slots:
         QTest::addColumn<QStringList>("inputs"); // Ic, gain, Ub
         QTest::addColumn<QString>("ib");
         QTest::addColumn<QString>("r");
-        QTest::newRow("from the rounded Ib") << QStringList{"100", "150", "5"} << "0.667" << "6.6";
+        QTest::newRow("Ib shown rounded") << QStringList{"100", "150", "5"} << "0.667" << "6.6";
+        // R from the exact Ib, not from the 3 decimals shown.
+        QTest::newRow("small Ib") << QStringList{"5", "2000", "3.3"} << "0.002" << "1080";
+        QTest::newRow("Ib shown as 0") << QStringList{"1", "5000", "5"} << "0" << "22000";
         QTest::newRow("Ub below the junction") << QStringList{"10", "50", "0.5"} << "0.2" << "-0.5";
     }
     void transistor() {
@@ -180,7 +183,7 @@ private slots:
         QCOMPARE(w->Text35->text(), "22");
     }
 
-    // The base resistor uses the base current as shown, below 1 mA too.
+    // In French both results are written with a comma, the resistor below 1 mA too.
     void transistorInFrench() {
         const testing::LocaleScope french(testing::french());
         type(w->Text31, "100");

@@ -36,8 +36,8 @@ void write(QLineEdit* field, Num v) {
     if (v) field->setText(numbers::writeNumber(*v));
 }
 
-void write(QLabel* label, Num v) {
-    if (v) label->setText(numbers::writeNumber(*v));
+void write(NoteLabel* note, Num v) {
+    if (v) note->setNote(numbers::writeNumber(*v));
 }
 
 void write(QString& text, Num v) {

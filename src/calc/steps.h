@@ -14,6 +14,7 @@
 
 #include "window/numbers.h"
 
+class NoteLabel;
 class QLabel;
 class QLineEdit;
 class Segment;
@@ -22,8 +23,8 @@ namespace calc {
 
 using numbers::Num;
 
-// The leading-number reading of a field (what the user typed: "." is the only
-// decimal point and a comma ends the number).
+// The leading-number reading of a field (what the user typed: "." or the
+// locale's decimal separator is the point; any other character ends the number).
 Num leading(const QLineEdit* field);
 // The locale reading of a field (what the program wrote into it, or a value
 // read with the locale); empty when the text is no number.
@@ -40,7 +41,7 @@ inline Num rounded(Num v, int decimals) { return numbers::roundTo(v, decimals); 
 
 // Write a present value by the writing rule; an empty one writes nothing.
 void write(QLineEdit* field, Num v);
-void write(QLabel* label, Num v);
+void write(NoteLabel* note, Num v);
 void write(QString& text, Num v);
 
 // The LED panels' error: the message and the red bracket tying it to the

@@ -38,8 +38,8 @@ void Base::zener() {
     write(valres, ideal);
     write(Text25, ideal);
     write(Timg[0], ideal);
-    Timg[1]->setText(Text28->text() + u'V');
-    Timg[2]->setText(Text27->text() + u'V');
+    Timg[1]->setNote(Text28->text() + u'V');
+    Timg[2]->setNote(Text27->text() + u'V');
     affres();
 
     if (Combo7[0]->currentText() != QStringLiteral("E24")) return;

@@ -76,7 +76,7 @@ public:
 
     // ---- "Zener" ----
     std::array<Picture*, 1> Img{};
-    std::array<QLabel*, 3> Timg{};
+    std::array<NoteLabel*, 3> Timg{};
     QLineEdit *Text28 = nullptr, *Text27 = nullptr, *Text26 = nullptr; // Us Uz Iw
     QLineEdit* Text25 = nullptr;                                         // ideal R
     std::array<QComboBox*, 2> Combo7{}; // 0: zener series, 1: finder series

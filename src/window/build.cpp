@@ -72,6 +72,10 @@ ClickLabel* clickLabel(QWidget* parent, const char* name, const QString& text, Q
     return styledLabel<ClickLabel>(parent, name, text, twips, look);
 }
 
+NoteLabel* note(QWidget* parent, const char* name, QRect twips, const Look& look) {
+    return styledLabel<NoteLabel>(parent, name, QString(), twips, look);
+}
+
 QLineEdit* input(QWidget* parent, const char* name, const QString& start, QRect twips) {
     auto* e = named(new QLineEdit(start, parent), name, twips);
     e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -87,16 +91,21 @@ QLineEdit* output(QWidget* parent, const char* name, const QString& start, QRect
     look.bold = true;
     look.colour = colour;
     applyLook(e, look);
-    // A result too long for its field (extreme inputs) shows its beginning, sign
-    // and leading digits, and the whole of it in a tooltip; the field never shows
-    // a tail that reads as another number.
+    showBeginning(e);
+    return e;
+}
+
+void showBeginning(QLineEdit* e) {
     QObject::connect(e, &QLineEdit::textChanged, e, [e](const QString& text) {
         const int room = e->contentsRect().width() - 8;
-        const bool fits = e->fontMetrics().horizontalAdvance(text) <= room;
-        e->setToolTip(fits ? QString() : text);
-        if (!fits) e->setCursorPosition(0);
+        e->setToolTip(e->fontMetrics().horizontalAdvance(text) <= room ? QString() : text);
     });
-    return e;
+    // Every setText() puts the caret at the end, and the field scrolls to show it,
+    // even when the text is unchanged and no textChanged comes. Unless the user
+    // is moving it (the field then has the focus), it goes back to the start.
+    QObject::connect(e, &QLineEdit::cursorPositionChanged, e, [e](int, int now) {
+        if (now != 0 && !e->hasFocus()) e->setCursorPosition(0);
+    });
 }
 
 QComboBox* list(QWidget* parent, const char* name, QRect twips, bool editable) {

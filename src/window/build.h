@@ -17,6 +17,7 @@ class QPushButton;
 class QRadioButton;
 class QWidget;
 class ClickLabel;
+class NoteLabel;
 class Picture;
 class Segment;
 class Shape;
@@ -54,11 +55,16 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect twip
               const Look& look = {});
 ClickLabel* clickLabel(QWidget* parent, const char* name, const QString& text, QRect twips,
                        const Look& look = {});
+NoteLabel* note(QWidget* parent, const char* name, QRect twips, const Look& look = {});
 // Numeric input: right-aligned.
 QLineEdit* input(QWidget* parent, const char* name, const QString& start, QRect twips);
-// Output: read-only, bold, right-aligned, coloured.
+// Output: read-only, bold, right-aligned, coloured, showing its beginning.
 QLineEdit* output(QWidget* parent, const char* name, const QString& start, QRect twips,
                   const QColor& colour = outputGreen);
+// A result too long for its field (extreme inputs) shows its beginning, sign and
+// leading digits, after every write, and the whole of it in a tooltip: the field
+// never shows a tail that reads as another number.
+void showBeginning(QLineEdit* field);
 QComboBox* list(QWidget* parent, const char* name, QRect twips, bool editable = false);
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& text, QRect twips);
 QRadioButton* option(QWidget* parent, const char* name, const QString& text, QRect twips);

@@ -10,6 +10,7 @@
 #include <QStyleOptionTab>
 #include <QStylePainter>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <cmath>
 
 namespace theme {
@@ -98,6 +99,30 @@ void Picture::paintEvent(QPaintEvent*) {
 void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
     QLabel::mouseReleaseEvent(e);
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
+}
+
+void NoteLabel::setNote(const QString& text) {
+    if (home_.isNull()) home_ = geometry();
+    setText(text);
+    const int room = parentWidget()->width();
+    const int need = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(text)));
+    const int width = std::min(std::max(home_.width(), need), room);
+    setGeometry(std::clamp(home_.x(), 0, room - width), home_.y(), width, home_.height());
+    setToolTip(need > width ? text : QString());
+}
+
+void NoteLabel::paintEvent(QPaintEvent* e) {
+    const QRect box = contentsRect();
+    const QFontMetrics fm = fontMetrics();
+    if (width() > home_.width()) { // grown over the drawing's lines: blank them behind the text
+        const QRect band(box.x(), box.center().y() - fm.height() / 2, box.width(), fm.height());
+        QPainter(this).fillRect(band, palette().window());
+    }
+    const QString shown = fm.elidedText(text(), Qt::ElideRight, box.width());
+    if (shown == text()) return QLabel::paintEvent(e);
+    QPainter p(this);
+    style()->drawItemText(&p, box, int(alignment()), palette(), isEnabled(), shown,
+                          foregroundRole());
 }
 
 // ---- clicks on any widget ----

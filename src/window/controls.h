@@ -94,6 +94,23 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 };
 
+// A value written over a picture. It keeps its place while its text fits, widens
+// to the right for a longer one, then moves left, within the picture; a text
+// wider than the picture shows its beginning and an ellipsis, and the whole of it
+// in a tooltip. text() is always the whole text.
+class NoteLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    void setNote(const QString& text);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QRect home_; // the place it was given, taken at the first note
+};
+
 // Calls back when the watched widget is clicked (mouse released inside it).
 // Used for the Ohm's law fields, whose click recomputes their block.
 void onClick(QWidget* watched, std::function<void()> handler);

@@ -31,7 +31,8 @@ Num localeNumber(const QString& text, const QLocale& locale) {
     return finite(v);
 }
 
-double leadingNumber(const QString& text) {
+double leadingNumber(const QString& text, const QLocale& locale) {
+    const QString point = locale.decimalPoint();
     std::string s; // the characters of the number, in C form
     int i = 0;
     const int n = int(text.size());
@@ -47,9 +48,13 @@ double leadingNumber(const QString& text) {
         return count;
     };
     int mantissa = digits();
-    if (at(i) == u'.') {
+    // "." always; the locale's separator too ("," in French). An empty one matches nothing.
+    const int pointSize = at(i) == u'.' ? 1
+                          : QStringView(text).sliced(i).startsWith(point) ? int(point.size())
+                                                                          : 0;
+    if (pointSize > 0) {
         s += '.';
-        ++i;
+        i += pointSize;
         mantissa += digits();
     }
     if (mantissa == 0) return 0;

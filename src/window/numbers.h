@@ -21,11 +21,13 @@ Num finite(double v);
 bool isNumeric(const QString& text, const QLocale& locale = QLocale());
 
 // Leading-number reading: skips leading blanks, then reads an optional sign,
-// digits, an optional "." and digits, and an optional exponent (E or e, optional
-// sign, digits); stops at the first other character. Only "." is a decimal
-// point, whatever the locale: "2,5" reads 2. A text not starting with a number
-// reads 0. May return an infinity for texts such as "9e999".
-double leadingNumber(const QString& text);
+// digits, an optional decimal point and digits, and an optional exponent (E or
+// e, optional sign, digits); stops at the first other character. The decimal
+// point is "." or the locale's own separator: "2,5" reads 2.5 in French and 2 in
+// English. Group separators end the number. A text not starting with a number
+// reads 0. May return an infinity for texts such as "9e999". The C library's
+// locale plays no part.
+double leadingNumber(const QString& text, const QLocale& locale = QLocale());
 
 // Locale reading: the whole text by the locale; empty on a conversion error.
 Num localeNumber(const QString& text, const QLocale& locale = QLocale());

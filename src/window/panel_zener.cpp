@@ -22,10 +22,10 @@ void Base::buildZener(QWidget* p) {
     Img[0] = picture(p, "Img[0]", ":/assets/zener.svg", twRect(2985, 120, 2010, 1485));
     // The values written over the schematic, in a small type that leaves room for
     // five characters and the unit beside the diode.
-    const Look note{7};
-    Timg[1] = label(Img[0], "Timg[1]", QString(), twRect(0, 0, 900, 255), note);
-    Timg[0] = label(Img[0], "Timg[0]", QString(), twRect(600, 480, 900, 255), note);
-    Timg[2] = label(Img[0], "Timg[2]", QString(), twRect(1560, 840, 450, 255), note);
+    const Look small{7};
+    Timg[1] = build::note(Img[0], "Timg[1]", twRect(0, 0, 900, 255), small);
+    Timg[0] = build::note(Img[0], "Timg[0]", twRect(600, 480, 900, 255), small);
+    Timg[2] = build::note(Img[0], "Timg[2]", twRect(1560, 840, 450, 255), small);
 
     fieldRows(p, kRows, {
         {row(0), K(Label25[50]), "Tension alim:", K(Text28), "1", false, K(Label25[48]), "Volts"},

@@ -11,6 +11,9 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   desktop-file-utils appstream dpkg-dev file
   locales
+  qt6-translations-l10n
+  man-db lintian
+  dbus at-spi2-core python3-pyatspi
 )
 packages+=("$@")
 

@@ -2,8 +2,10 @@
 
 #include "window/app.h"
 #include "window/base.h"
+#include "window/commandline.h"
 
 int main(int argc, char* argv[]) {
+    if (const auto answered = kirel::answerCommandLine(argc, argv)) return *answered;
     QApplication app(argc, argv);
     kirel::setupApplication(app);
     Base window;

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionComboBox>
@@ -273,6 +274,16 @@ private slots:
             if (!why.isEmpty()) clipped << c->objectName() + ": " + why;
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("\n")));
+    }
+
+    // Qt's own texts are French as well, whatever the locale: a field's menu.
+    void fieldMenuIsFrench() {
+        const std::unique_ptr<QMenu> menu(w->Text1->createStandardContextMenu());
+        QStringList texts;
+        for (const QAction* a : menu->actions())
+            if (!a->isSeparator()) texts << a->text().section(u'\t', 0, 0).remove(u'&');
+        QCOMPARE(texts, QStringList({"Annuler", "Rétablir", "Couper", "Copier", "Coller",
+                                     "Supprimer", "Tout sélectionner"}));
     }
 
     // The values written over the zener schematic keep five characters and the

@@ -16,6 +16,7 @@ QString Base::webAddress() { return QStringLiteral("https://www.kirel.example.or
 QString Base::title() { return QStringLiteral("Kirel -   ") + webAddress(); }
 
 Base::Base(QWidget* parent) : QWidget(parent) {
+    installAccessibleFactory();
     setObjectName(QStringLiteral("Base"));
     setWindowTitle(title());
     setFixedSize(tw(kWidth), tw(kHeight));
@@ -54,6 +55,7 @@ Base::Base(QWidget* parent) : QWidget(parent) {
     connectWindow();
     connectCodes();
     setupKeyboard();
+    setupAccessibility();
     Form_Load();
 }
 

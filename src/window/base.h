@@ -176,6 +176,8 @@ private:
     void connectWindow();   // window/fields.cpp
     void connectCodes();    // codes/wiring.cpp
     void setupKeyboard();   // window/keyboard.cpp: Tab order and tab shortcuts
+    void setupAccessibility(); // window/accessibility.cpp: names for screen readers
+    static void installAccessibleFactory(); // (the same), before any control exists
 
     // The context of every handler's connection. As a member it goes before the
     // controls do, so that no handler runs while the window is being destroyed

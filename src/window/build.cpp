@@ -157,9 +157,8 @@ Picture* picture(QWidget* parent, const char* name, const QString& resource, QRe
     return named(new Picture(parent, resource), name, twips);
 }
 
-// "U alim:" -> "U alim": the name a screen reader gives the field of the row.
-static QString spoken(const char* caption) {
-    QString s = QString::fromUtf8(caption).trimmed();
+QString spoken(const QString& caption) {
+    QString s = caption.trimmed();
     if (s.endsWith(u':')) s.chop(1);
     return s.trimmed();
 }
@@ -176,9 +175,9 @@ void fieldRows(QWidget* panel, const Columns& c, std::initializer_list<FieldRow>
         if (r.unit)
             *r.unit = label(panel, r.unitId, QString::fromUtf8(r.unitCaption),
                             twRect(c.unitX, r.y, c.unitW, c.height));
-        if (r.caption) (*r.field)->setAccessibleName(spoken(r.caption));
+        if (r.caption) (*r.field)->setAccessibleName(spoken(QString::fromUtf8(r.caption)));
         if (r.unitCaption) (*r.field)->setAccessibleDescription(QString::fromUtf8(r.unitCaption));
-        if (r.name && r.unit) (*r.name)->setBuddy(*r.field);
+        if (r.name) (*r.name)->setBuddy(*r.field);
     }
 }
 

@@ -78,6 +78,9 @@ Picture* picture(QWidget* parent, const char* name, const QString& resource, QRe
 
 void applyLook(QWidget* w, const Look& look);
 
+// "U alim:" -> "U alim": the name a screen reader gives the control of a caption.
+QString spoken(const QString& caption);
+
 // One row of a calculator: name label, field, unit label, at one height. The
 // caption (without its colon) is the field's accessible name, even where the
 // row shows no name label; the unit is its accessible description.

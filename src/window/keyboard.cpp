@@ -1,6 +1,5 @@
-// Keyboard and screen readers: the Tab key walks each tab's inputs in reading
-// order, the main tabs change with Ctrl+Tab / Ctrl+Shift+Tab and Ctrl+PgDown /
-// Ctrl+PgUp, and the lists and fields without a row caption get their names.
+// Keyboard: the Tab key walks each tab's inputs in reading order, the main tabs
+// change with Ctrl+Tab / Ctrl+Shift+Tab and Ctrl+PgDown / Ctrl+PgUp.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,36 +27,6 @@ void Base::setupKeyboard() {
         Combo1, Combo2, Combo3, Combo4, Combo6, Combo5, cms1, cms2, cms3, Combo8, Combo9,
         Combo10, Check1, Combo11, Combo12, Combo7[1]};
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-
-    // (The calculator rows name their fields after their captions.)
-    const struct {
-        QWidget* control;
-        const char* name;
-        const char* unit;
-    } names[] = {
-        {Combo7[0], "Décade", ""},
-        {Combo1, "Mode", ""},
-        {Combo2, "1er anneau", "1er chiffre"},
-        {Combo3, "2ème anneau", "2ème chiffre"},
-        {Combo4, "3ème anneau", "3ème chiffre"},
-        {Combo6, "Anneau multiplicateur", ""},
-        {Combo5, "Anneau de tolérance", ""},
-        {cms1, "1er chiffre", "CMS"},
-        {cms2, "2ième chiffre", "CMS"},
-        {cms3, "3ième chiffre", "CMS: nombre de zéros"},
-        {Combo8, "1er chiffre", ""},
-        {Combo9, "2ème chiffre", ""},
-        {Combo10, "3ème chiffre", ""},
-        {Combo11, "Multiplicateur", ""},
-        {Combo12, "Tolérance", ""},
-        {Combo7[1], "Décade", ""},
-        {valst_txt[0], "Valeur standardisée inférieure", ""},
-        {valst_txt[1], "Valeur standardisée supérieure", ""},
-    };
-    for (const auto& n : names) {
-        n.control->setAccessibleName(QString::fromUtf8(n.name));
-        n.control->setAccessibleDescription(QString::fromUtf8(n.unit));
-    }
 
     auto step = [this](int by) {
         const int n = TabStrip1->count();

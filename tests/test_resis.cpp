@@ -1,210 +1,234 @@
 // The "Résis" tab as a user meets it: the mode list, reading colour bands and
 // SMD markings, composing a value in the finder, and a resistance handed over
-// by a calculator.
+// by a calculator; the drawing, the band lists and the value line always show
+// one code.
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QRegularExpression>
 #include <cmath>
 
 #include "codes/colours.h"
-
 #include "testing.h"
 
-using testing::LocaleScope;
+using testing::pick;
+using testing::typeInto;
 
 namespace {
-// Picks an item the way a user does: opens the list and clicks the item.
-void pick(QComboBox* list, const QString& item) {
-    const int i = list->findText(item);
-    QVERIFY2(i >= 0, qPrintable(item));
-    list->showPopup();
-    QAbstractItemView* view = list->view();
-    const QRect r = view->visualRect(view->model()->index(i, 0)) & view->viewport()->rect();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
-    QCOMPARE(list->currentIndex(), i);
-}
-
-// Types into the edit part of a band list, replacing its text.
-void typeInto(QComboBox* list, const QString& text) {
-    list->setFocus();
-    QTest::keyClick(list->lineEdit(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(list->lineEdit(), text);
-}
-
-// The visible labels of a row, left to right, then the unit.
+// The shown labels of a row, left to right, then the unit.
 QString line(std::initializer_list<QLabel*> labels, const QLabel* unit) {
     std::vector<QLabel*> shown;
     for (QLabel* l : labels)
         if (!l->isHidden()) shown.push_back(l);
     std::ranges::sort(shown, {}, [](QLabel* l) { return l->x(); });
     QString out;
-    for (QLabel* l : shown) out += l->text();
+    for (QLabel* l : shown)
+        out += l->text();
     return out + ' ' + unit->text();
 }
 QString valueLine(const Base& w) {
-    return line({w.val_lbl[0], w.val_lbl[1], w.val_lbl[2], w.val_lbl[3], w.val_lbl[4], w.val_lbl[5]},
-                w.Label4);
-}
-QString toleranceLine(const Base& w) {
-    return w.Label5->text() + ' ' + w.tol_lbl->text() + ' ' + w.Label6->text();
-}
-QString finderLine(const Base& w) {
-    return line({w.Label8[0], w.Label8[1], w.Label8[2], w.Label9[0], w.Label9[1]}, w.Label11);
-}
-bool fits(const QLabel* l) {
-    return l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width();
+    const auto& v = w.val_lbl;
+    return line({v[0], v[1], v[2], v[3], v[4], v[5]}, w.Label4);
 }
 
-const QColor kRed{255, 0, 0}, kGreen{0, 255, 0};
+// What the tab shows beyond single controls: "bands", the drawn bands named by
+// their lists (a band not wearing its list's colour reads "?"); "value" and
+// "tolerance", the lines under the drawing; "finder", the finder's row with
+// its neighbours and the frame's verdict.
+std::optional<QString> own(const Base& w, const QString& name) {
+    if (name == QLatin1String("bands")) {
+        QStringList bands;
+        for (auto [band, list] : {std::pair{w.Shape2, w.Combo2},
+                                  {w.Shape3, w.Combo3},
+                                  {w.Shape4, w.Combo4},
+                                  {w.Shape5, w.Combo6},
+                                  {w.Shape6, w.Combo5}}) {
+            if (band->isHidden() || !w.Picture5->isHidden()) continue;
+            const codes::BandColour* c = codes::bandColour(list->currentText());
+            const bool worn =
+                c && (c->themed || band->fillColor() == QColor(c->rgb.r, c->rgb.g, c->rgb.b));
+            bands << (worn ? list->currentText() : QStringLiteral("?"));
+        }
+        return bands.join(' ');
+    }
+    if (name == QLatin1String("value")) return valueLine(w);
+    if (name == QLatin1String("tolerance"))
+        return w.Label5->text() + ' ' + w.tol_lbl->text() + ' ' + w.Label6->text();
+    const QString digits =
+        line({w.Label8[0], w.Label8[1], w.Label8[2], w.Label9[0], w.Label9[1]}, w.Label11);
+    if (name == QLatin1String("digits")) return digits;
+    if (name == QLatin1String("finder")) {
+        const QColor frame = w.Resok_sh->borderColor();
+        return w.valst_txt[0]->text() + " < " + digits + " < " + w.valst_txt[1]->text() +
+               (frame == QColor(0, 255, 0)   ? " green"
+                : frame == QColor(255, 0, 0) ? " red"
+                                             : " ?");
+    }
+    return std::nullopt;
+}
 } // namespace
 
 class TestResis : public QObject {
     Q_OBJECT
     std::unique_ptr<Base> w;
 
-    // The finder's result row as read left to right, and the frame's verdict.
-    QString finderRow() const {
-        const QColor frame = w->Resok_sh->borderColor();
-        return w->valst_txt[0]->text() + " < " + finderLine(*w) + " < " + w->valst_txt[1]->text() +
-               (frame == kGreen ? " green" : frame == kRed ? " red" : " ?");
-    }
-
-private slots:
-    // The headless platform warns each time a list opens its popup; that is no fault.
-    void initTestCase() {
-        static const QtMessageHandler testHandler = qInstallMessageHandler(nullptr);
-        qInstallMessageHandler([](QtMsgType t, const QMessageLogContext& c, const QString& m) {
-            if (!m.startsWith(QLatin1String("This plugin does not support"))) testHandler(t, c, m);
-        });
-    }
+  private slots:
     void init() {
         w = testing::openWindow();
         w->TabStrip1->setCurrentIndex(4);
     }
-    void cleanup() { w.reset(); }
-
-    void startUp() {
-        QCOMPARE(w->Combo1->currentText(), QStringLiteral("Déterminer"));
-        QCOMPARE(valueLine(*w), QStringLiteral("10 Ohms"));
-        QCOMPARE(toleranceLine(*w), QStringLiteral("(+/- 5 %)"));
-        QCOMPARE(finderRow(), QStringLiteral("91 < 100 Ohms < 110 green"));
+    void cleanup() {
+        w.reset();
+        QLocale::setDefault(testing::english());
     }
 
-    // ---- the mode list ----
     // Each mode is entered from the four-band mode with a point on the value
     // line, so that what a mode leaves alone shows.
     void modes_data() {
         QTest::addColumn<QString>("mode");
-        QTest::addColumn<bool>("finder");
-        QTest::addColumn<bool>("smd");
-        QTest::addColumn<bool>("thirdList");
-        QTest::addColumn<bool>("thirdBand");
-        QTest::addColumn<bool>("thirdDigit");
-        QTest::addColumn<bool>("point");
-        QTest::newRow("finder") << "Déterminer" << true << false << true << true << false << false;
-        QTest::newRow("4 bands") << "4 anneaux" << false << false << false << false << false << true;
-        QTest::newRow("5 bands") << "5 anneaux" << false << false << true << true << true << false;
-        QTest::newRow("SMD") << "CMS/SMD" << false << true << false << false << false << false;
+        QTest::addColumn<QString>(
+            "shown"); // finder, SMD panel, third list, third band, third digit, point
+        QTest::newRow("finder") << "Déterminer"
+                                << "F-3B--";
+        QTest::newRow("4 bands") << "4 anneaux"
+                                 << "-----.";
+        QTest::newRow("5 bands") << "5 anneaux"
+                                 << "--3BD-";
+        QTest::newRow("SMD") << "CMS/SMD"
+                             << "-S----";
     }
     void modes() {
         QFETCH(QString, mode);
-        QFETCH(bool, finder);
-        pick(w->Combo1, "4 anneaux");
-        typeInto(w->Combo6, "Or");
-        pick(w->Combo1, mode);
-        QCOMPARE(!w->Determiner->isHidden(), finder);
-        QTEST(!w->Picture5->isHidden(), "smd");
-        QTEST(!w->Picture6->isHidden(), "smd");
-        for (QWidget* c : std::initializer_list<QWidget*>{w->Combo4, w->LineN[10], w->LineN[12]})
-            QTEST(!c->isHidden(), "thirdList");
-        QTEST(!w->Shape4->isHidden(), "thirdBand");
-        QTEST(!w->val_lbl[2]->isHidden(), "thirdDigit");
-        QTEST(!w->val_lbl[3]->isHidden(), "point");
+        QFETCH(QString, shown);
+        testing::act(*w, "Combo1=4 anneaux; Combo6~Or; Combo1=" + mode);
+        QString seen;
+        const QWidget* marks[] = {w->Determiner, w->Picture5,   w->Combo4,
+                                  w->Shape4,     w->val_lbl[2], w->val_lbl[3]};
+        for (int k = 0; k < 6; ++k)
+            seen += marks[k]->isHidden() ? u'-' : QString("FS3BD.")[k];
+        QCOMPARE(seen, shown);
+        QCOMPARE(w->Picture6->isHidden(), w->Picture5->isHidden());
+        QCOMPARE(w->LineN[11]->isHidden(), w->Combo4->isHidden());
+        const bool finder = shown[0] == u'F';
         for (QComboBox* band : {w->Combo2, w->Combo3, w->Combo4, w->Combo5, w->Combo6}) {
             QCOMPARE(isLocked(band), finder);
             QCOMPARE(textColour(band), finder ? theme::scrollBar() : theme::windowText());
         }
-        // A locked list ignores the user; an unlocked one takes the colour typed.
+        // A locked list ignores the user's keys and clicks; an unlocked one takes them.
         typeInto(w->Combo2, "Rouge");
-        QCOMPARE(w->Shape2->fillColor(), finder ? QColor(128, 64, 0) : kRed);
+        QCOMPARE(w->Shape2->fillColor(), finder ? QColor(128, 64, 0) : QColor(255, 0, 0));
+        QTest::mousePress(w->Combo3, Qt::LeftButton, {}, {w->Combo3->width() - 4, 4}); // the arrow
+        QCOMPARE(w->Combo3->view()->isVisible(), !finder);
+        w->Combo3->hidePopup();
     }
 
-    // ---- reading the bands and the SMD marking ----
-    void bands_data() {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("typed"); // list=text ..., in order
-        QTest::addColumn<QString>("seen");  // value line, tolerance line
-        const char* rows[][4] = {
-            {"4.7 k", "4 anneaux", "Combo2=Jaune Combo3=Violet Combo6=Rouge Combo5=Or",
-             "4.7 k Ohms (+/- 5 %)"},
-            {"silver", "4 anneaux", "Combo2=Marron Combo3=Noir Combo6=Argent", ".10 Ohms (+/- 5 %)"},
-            {"yellow", "4 anneaux", "Combo2=Marron Combo3=Noir Combo6=Jaune", "100 k Ohms (+/- 5 %)"},
-            {"grey", "4 anneaux", "Combo2=Rouge Combo3=Rouge Combo6=Gris Combo5=Vert",
-             "2.2 G Ohms (+/- 0,5 %)"},
-            {"five bands", "5 anneaux", "Combo2=Marron Combo3=Noir Combo4=Vert Combo5=Bleu",
-             "105 Ohms (+/- 0,25 %)"},
-            {"case matters", "4 anneaux", "Combo2=rouge Combo6=or Combo5=bleu", "10 Ohms (+/- 5 %)"},
-            {"not on the list", "4 anneaux", "Combo2=Noir Combo5=Orange", "10 Ohms (+/- 5 %)"},
+    // What the tab shows after picks, typed texts, modes and hand-overs.
+    void scenarios_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("shown");
+        const char* rows[][3] = {
+            {"start", "",
+             "Combo1=Déterminer; value=10 Ohms; tolerance=(+/- 5 %); finder=91 < 100 Ohms < 110 "
+             "green"},
+            // Reading the bands; the lists match their items exactly.
+            {"4.7 k", "Combo1=4 anneaux; Combo2~Jaune; Combo3~Violet; Combo6~Rouge; Combo5~Or",
+             "bands=Jaune Violet Rouge Or; value=4.7 k Ohms; tolerance=(+/- 5 %)"},
+            {"silver", "Combo1=4 anneaux; Combo6~Argent", "value=.10 Ohms"},
+            {"yellow", "Combo1=4 anneaux; Combo6~Jaune", "value=100 k Ohms"},
+            {"grey", "Combo1=4 anneaux; Combo2~Rouge; Combo3~Rouge; Combo6~Gris; Combo5~Vert",
+             "value=2.2 G Ohms; tolerance=(+/- 0,5 %)"},
+            {"case matters", "Combo1=4 anneaux; Combo2~rouge; Combo6~or; Combo5~bleu",
+             "Shape2=shown; value=10 Ohms; tolerance=(+/- 5 %)"},
+            {"not on the list", "Combo1=4 anneaux; Combo2~Noir; Combo5~Orange", "value=10 Ohms"},
+            {"five bands",
+             "Combo1=5 anneaux; Combo2~Jaune; Combo3~Violet; Combo4~Rouge; Combo6~Marron",
+             "bands=Jaune Violet Rouge Marron Or; value=4.72 k Ohms"},
+            {"finder tolerance", "Combo12=1%", "Combo5=Marron; tol_lbl=1"},
+            {"finder tolerance 0.05%", "Combo12=0.05%", "Combo5=Gris; tol_lbl=0,05"},
+            // The SMD marking.
+            {"472", "Combo1=CMS/SMD; cms1=4; cms2=7; cms3=2", "value=4.7 k Ohms"},
+            {"101", "Combo1=CMS/SMD; cms1=1; cms2=0; cms3=1", "value=100 Ohms"},
+            {"478", "Combo1=CMS/SMD; cms1=4; cms2=7; cms3=8", "value=4.7 G Ohms"},
+            {"479", "Combo1=CMS/SMD; cms1=4; cms2=7; cms3=9", "value=47 G Ohms"},
+            {"a letter is refused", "Combo1=CMS/SMD; cms1=4; cms2=x; cms3=3",
+             "cms2=; value=4 k Ohms"},
+            {"incomplete marking", "Combo1=CMS/SMD; cms1=4; cms2=7", "value=47 "},
+            // One code on screen: every pick, mode and hand-over shows it whole.
+            {"tolerance picked again",
+             "Combo1=4 anneaux; Combo5=Marron; Combo1=Déterminer; Combo12=5%",
+             "bands=Marron Noir Noir Noir Or; tol_lbl=5"},
+            {"finder entered", "Combo1=4 anneaux; Combo2~Rouge; Combo6~Or; Combo1=Déterminer",
+             "bands=Marron Noir Noir Noir Or"},
+            {"hand-over of the shown digits", "Combo1=4 anneaux; Combo2~Rouge; valres=100",
+             "bands=Marron Noir Noir Noir Or; finder=91 < 100 Ohms < 110 green"},
+            {"two digits after five bands",
+             "Check1; Combo11=x10M; Combo1=5 anneaux; Combo1=Déterminer",
+             "bands=Marron Noir Violet Or; finder=91 < 100 M.Ohms < 110 green"},
+            {"bands after a marking", "Combo1=CMS/SMD; cms1=4; cms2=7; cms3=3; Combo1=4 anneaux",
+             "bands=Marron Noir Noir Or; value=10 Ohms"},
+            {"marking after bands",
+             "Combo1=CMS/SMD; cms1=4; cms2=7; cms3=2; Combo1=5 anneaux; Combo1=CMS/SMD",
+             "bands=; value=4.7 k Ohms"},
+            {"empty marking", "Combo1=4 anneaux; Combo1=CMS/SMD", "value= "},
+            // The finder: digits, multiplier and series; "Off" for two digits.
+            {"470", "Combo8=4; Combo9=7", "finder=430 < 470 Ohms < 510 green"},
+            {"475", "Combo8=4; Combo9=7; Combo10=5; Combo11=x0.1",
+             "finder=47 < 47.5 Ohms < 51 red; bands=Jaune Violet Vert Or Or"},
+            {"x0.01 in French", "locale=fr; Combo11=x0.01", "finder=0,91 < 1.00 Ohms < 1,1 green"},
+            {"999 in E48", "Combo7(1)=E48; Combo8=9; Combo9=9; Combo10=9",
+             "finder=953 < 999 Ohms < 1000 red"},
+            {"E96", "Combo7(1)=E96; Combo8=4; Combo9=7; Combo10=5",
+             "finder=464 < 475 Ohms < 487 green"},
+            {"x100k", "Combo8=2; Combo9=2; Combo11=x100k", "finder=20 < 22.0 MOhms < 24 green"},
+            {"x10M", "Combo11=x10M", "finder=0.91 < 1.00 G.Ohms < 1.1 green"},
+            {"two digits x10", "Check1; Combo8=4; Combo9=7; Combo11=x10",
+             "finder=430 < 470 Ohms < 510 green"},
+            {"two digits x0.01", "locale=fr; Check1; Combo8=4; Combo9=7; Combo11=x0.01",
+             "finder=0,43 < 0.47 Ohms < 0,51 green"},
+            {"two digits x0.1",
+             "locale=fr; Combo7(1)=E48; Check1; Combo8=5; Combo9=6; Combo11=x0.1",
+             "finder=5,36 < 5.6 Ohms < 5,62 red"},
+            {"two digits x10k", "Check1; Combo8=4; Combo9=7; Combo11=x10k",
+             "finder=430 < 470 kOhms < 510 green"},
+            {"two digits x100k", "Check1; Combo8=3; Combo9=3; Combo11=x100k",
+             "finder=3 < 3.3 MOhms < 3.6 green"},
+            {"two digits x10M", "Check1; Combo11=x10M", "finder=91 < 100 M.Ohms < 110 green"},
+            {"zener series runs the finder", "locale=fr; Combo11=x0.01; tab=2; Combo7(0)=E48",
+             "finder=0,91 < 1.00 Ohms < 1,1 green"},
+            // A resistance handed over: two or three digits, or nothing at all.
+            {"0.1", "valres=0.1", "digits=0.10 Ohms"},
+            {"0.47", "valres=0.47", "digits=0.47 Ohms"},
+            {"1", "valres=1", "digits=1.0 Ohms"},
+            {"4,7 in French", "locale=fr; valres=4,7", "digits=4.7 Ohms"},
+            {"9.5", "valres=9.5", "digits=9.5 Ohms"},
+            {"10", "valres=10", "digits=10 Ohms"},
+            {"47.5", "valres=47.5", "digits=47 Ohms"},
+            {"99.5", "valres=99.5", "digits=99 Ohms"},
+            {"470,25 in French", "locale=fr; valres=470,25", "digits=470 Ohms"},
+            {"999", "valres=999", "digits=999 Ohms"},
+            {"over the bands", "valres=555; Combo1=4 anneaux; valres=4.7",
+             "Combo1=Déterminer; Determiner=shown; digits=4.7 Ohms"},
         };
-        for (auto& r : rows) QTest::newRow(r[0]) << r[1] << r[2] << r[3];
+        for (auto& r : rows)
+            QTest::newRow(r[0]) << QString::fromUtf8(r[1]) << QString::fromUtf8(r[2]);
+        for (const char* kept : {"0.09", "1000", "-5", "-0", "1E-05", "", "abc"})
+            QTest::addRow("%s kept", kept)
+                << "valres=555; Combo1=4 anneaux; valres=" + QString(kept)
+                << "Combo1=4 anneaux; digits=555 Ohms";
+        QTest::newRow("4.7 in French kept") << "valres=555; Combo1=4 anneaux; locale=fr; valres=4.7"
+                                            << "Combo1=4 anneaux; digits=555 Ohms";
     }
-    void bands() {
-        QFETCH(QString, mode);
-        QFETCH(QString, typed);
-        pick(w->Combo1, mode);
-        for (const QString& t : typed.split(' '))
-            typeInto(w->findChild<QComboBox*>(t.section('=', 0, 0)), t.section('=', 1));
-        QTEST(valueLine(*w) + ' ' + toleranceLine(*w), "seen");
-        QVERIFY(fits(w->Label4));
-    }
-
-    void finderTolerance_data() {
-        QTest::addColumn<QString>("finder");
-        QTest::addColumn<QString>("band");
-        QTest::addColumn<QString>("percent");
-        QTest::newRow("20%") << "20%" << "Noir" << "20";
-        QTest::newRow("1%") << "1%" << "Marron" << "1";
-        QTest::newRow("0.05%") << "0.05%" << "Gris" << "0,05";
-    }
-    void finderTolerance() {
-        QFETCH(QString, finder);
-        pick(w->Combo12, finder);
-        QTEST(w->Combo5->currentText(), "band");
-        QTEST(w->tol_lbl->text(), "percent");
-    }
-
-    void smd_data() {
-        QTest::addColumn<QString>("typed"); // one character per field
-        QTest::addColumn<QString>("kept");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("472") << "472" << "472" << "4.7 k Ohms";
-        QTest::newRow("100") << "100" << "100" << "10 Ohms";
-        QTest::newRow("101") << "101" << "101" << "100 Ohms";
-        QTest::newRow("478") << "478" << "478" << "4.7 G Ohms";
-        QTest::newRow("479") << "479" << "479" << "47 G Ohms";
-        QTest::newRow("letter") << "4x3" << "43" << "4 k Ohms";
-        QTest::newRow("sign") << "-20" << "20" << "2 Ohms";
-    }
-    void smd() {
-        QFETCH(QString, typed);
-        pick(w->Combo1, "4 anneaux");
-        typeInto(w->Combo2, "Marron"); // the value line reads 10 Ohms before the marking
-        pick(w->Combo1, "CMS/SMD");
-        QLineEdit* fields[] = {w->cms1, w->cms2, w->cms3};
-        for (int k = 0; k < 3; ++k) testing::type(fields[k], typed.mid(k, 1));
-        QTEST(w->cms1->text() + w->cms2->text() + w->cms3->text(), "kept");
-        QTEST(valueLine(*w), "value");
+    void scenarios() {
+        QFETCH(QString, steps);
+        QFETCH(QString, shown);
+        testing::act(*w, steps);
+        QCOMPARE(testing::seen(*w, shown, [this](const QString& n) { return own(*w, n); }), shown);
     }
 
     // Five bands read three digits and the multiplier, each multiplier its own
     // power of ten; the third band may come last.
     void fiveBandsReadTheirValue() {
-        pick(w->Combo1, "5 anneaux");
-        typeInto(w->Combo2, "Jaune");
-        typeInto(w->Combo3, "Violet");
+        testing::act(*w, "Combo1=5 anneaux; Combo2~Jaune; Combo3~Violet");
         for (int m = 0; m < w->Combo6->count(); ++m) {
             typeInto(w->Combo4, "Noir");
             typeInto(w->Combo6, w->Combo6->itemText(m));
@@ -215,180 +239,18 @@ private slots:
         }
     }
 
-    // What the tab shows after a sequence of picks, typed texts, modes and
-    // hand-overs: the drawn bands, which must wear the colours their lists
-    // name, then the finder's value or the value and tolerance lines.
-    void oneCodeOnScreen_data() {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("shown");
-        const char* rows[][3] = {
-            {"tolerance picked again", "mode=4 anneaux; Combo5=Marron; mode=Déterminer; Combo12=5%",
-             "Marron Noir Noir Noir Or | 100 Ohms"},
-            {"finder entered", "mode=4 anneaux; Combo2~Rouge; Combo6~Or; mode=Déterminer",
-             "Marron Noir Noir Noir Or | 100 Ohms"},
-            {"hand-over of the shown digits", "mode=4 anneaux; Combo2~Rouge; valres=100",
-             "Marron Noir Noir Noir Or | 100 Ohms"},
-            {"two digits after five bands", "Check1; Combo11=x10M; mode=5 anneaux; mode=Déterminer",
-             "Marron Noir Violet Or | 100 M.Ohms"},
-            {"bands after a marking", "mode=CMS/SMD; cms=473; mode=4 anneaux",
-             "Marron Noir Noir Or | 10 Ohms (+/- 5 %)"},
-            {"five bands", "mode=5 anneaux; Combo2~Jaune; Combo3~Violet; Combo4~Rouge; Combo6~Marron",
-             "Jaune Violet Rouge Marron Or | 4.72 k Ohms (+/- 5 %)"},
-            {"marking after bands", "mode=CMS/SMD; cms=472; mode=5 anneaux; mode=CMS/SMD",
-             "| 4.7 k Ohms"},
-            {"incomplete marking", "mode=4 anneaux; mode=CMS/SMD; cms=47", "| 47 "},
-        };
-        for (auto& r : rows) QTest::newRow(r[0]) << r[1] << r[2];
-    }
-    void oneCodeOnScreen() {
-        QFETCH(QString, steps);
-        for (const QString& step : steps.split("; ")) {
-            const QString what = step.section(QRegularExpression("[=~]"), 0, 0);
-            const QString value = step.mid(what.size() + 1);
-            if (what == "Check1") {
-                QTest::mouseClick(w->Check1, Qt::LeftButton);
-            } else if (what == "valres") {
-                w->valres = value;
-                w->affres();
-            } else if (what == "cms") {
-                QLineEdit* fields[] = {w->cms1, w->cms2, w->cms3};
-                for (int k = 0; k < value.size(); ++k) testing::type(fields[k], value.mid(k, 1));
-            } else {
-                QComboBox* list = what == "mode" ? w->Combo1 : w->findChild<QComboBox*>(what);
-                step[what.size()] == '~' ? typeInto(list, value) : pick(list, value);
-            }
-        }
-        QStringList bands;
-        const std::pair<Shape*, QComboBox*> drawn[] = {{w->Shape2, w->Combo2}, {w->Shape3, w->Combo3},
-                                                       {w->Shape4, w->Combo4}, {w->Shape5, w->Combo6},
-                                                       {w->Shape6, w->Combo5}};
-        for (auto [band, list] : drawn) {
-            if (band->isHidden() || !w->Picture5->isHidden()) continue;
-            const codes::BandColour* c = codes::bandColour(list->currentText());
-            QVERIFY2(c, qPrintable(list->currentText()));
-            QVERIFY(c->themed || band->fillColor() == QColor(c->rgb.r, c->rgb.g, c->rgb.b));
-            bands << list->currentText();
-        }
-        const QString lines = !w->Determiner->isHidden() ? finderLine(*w)
-                              : !w->Picture6->isHidden() ? valueLine(*w)
-                                                         : valueLine(*w) + ' ' + toleranceLine(*w);
-        QTEST(bands.join(' ') + (bands.isEmpty() ? "| " : " | ") + lines, "shown");
-    }
-
-    // ---- the finder ----
-    void finder_data() {
-        QTest::addColumn<bool>("french");
-        QTest::addColumn<QString>("choice"); // digits, multiplier, series; two digits: third off
-        QTest::addColumn<QString>("seen");
-        const struct {
-            const char* choice;
-            bool french;
-            const char* seen;
-        } rows[] = {
-            {"470 x1 E24", false, "430 < 470 Ohms < 510 green"},
-            {"475 x1 E24", false, "470 < 475 Ohms < 510 red"},
-            {"100 x0.01 E24", false, "0.91 < 1.00 Ohms < 1.1 green"},
-            {"100 x0.01 E24", true, "0,91 < 1.00 Ohms < 1,1 green"},
-            {"999 x1 E48", false, "953 < 999 Ohms < 1000 red"},
-            {"475 x1 E96", false, "464 < 475 Ohms < 487 green"},
-            {"220 x100k E24", false, "20 < 22.0 MOhms < 24 green"},
-            {"100 x10M E24", false, "0.91 < 1.00 G.Ohms < 1.1 green"},
-            {"47 x10 E24", false, "430 < 470 Ohms < 510 green"},
-            {"47 x1 E24", false, "43 < 47 Ohms < 51 green"},
-            {"47 x0.01 E24", true, "0,43 < 0.47 Ohms < 0,51 green"},
-            {"56 x0.1 E48", true, "5,36 < 5.6 Ohms < 5,62 red"},
-            {"33 x100 E24", true, "3 < 3.3 kOhms < 3,6 green"},
-            {"10 x10M E24", false, "91 < 100 M.Ohms < 110 green"},
-        };
-        for (const auto& r : rows)
-            QTest::newRow(qPrintable(QString(r.choice) + (r.french ? " fr" : "")))
-                << r.french << QString(r.choice) << QString(r.seen);
-    }
-    void finder() {
-        QFETCH(bool, french);
-        QFETCH(QString, choice);
-        LocaleScope scope(french ? testing::french() : testing::english());
-        const QStringList c = choice.split(' ');
-        pick(w->Combo7[1], c[2]);
-        pick(w->Combo11, c[1]);
-        if (c[0].size() == 2) QTest::mouseClick(w->Check1, Qt::LeftButton);
-        QComboBox* digits[] = {w->Combo8, w->Combo9, w->Combo10};
-        for (int k = 0; k < c[0].size(); ++k) pick(digits[k], c[0].mid(k, 1));
-        QTEST(finderRow(), "seen");
-        QVERIFY(fits(w->Label11));
-    }
-
-    void finderDrawsTheBands() {
-        pick(w->Combo8, "4");
-        pick(w->Combo9, "7");
-        pick(w->Combo10, "5");
-        pick(w->Combo11, "x0.1");
-        QCOMPARE(w->Shape2->fillColor(), QColor(255, 255, 0));
-        QCOMPARE(w->Shape3->fillColor(), QColor(128, 0, 128));
-        QCOMPARE(w->Shape4->fillColor(), QColor(0, 255, 0));
-        QCOMPARE(w->Shape5->fillColor(), QColor(192, 192, 0));
-    }
-
     void thirdDigitSwitch() {
-        const std::initializer_list<QWidget*> third{w->Label8[2], w->Shape4, w->Combo4,
-                                                   w->LineN[10], w->LineN[11], w->LineN[12]};
+        const std::initializer_list<QWidget*> third{w->Label8[2], w->Shape4,    w->Combo4,
+                                                    w->LineN[10], w->LineN[11], w->LineN[12]};
         for (bool two : {true, false}) {
             QTest::mouseClick(w->Check1, Qt::LeftButton);
             QCOMPARE(isLocked(w->Combo10), two);
             QCOMPARE(textColour(w->Combo10), two ? theme::scrollBar() : theme::windowText());
-            for (QWidget* c : third) QCOMPARE(c->isHidden(), two);
-            QCOMPARE(finderLine(*w), two ? QStringLiteral("10 Ohms") : QStringLiteral("100 Ohms"));
+            for (QWidget* c : third)
+                QCOMPARE(c->isHidden(), two);
+            QCOMPARE(own(*w, "finder"),
+                     two ? "9.1 < 10 Ohms < 11 green" : "91 < 100 Ohms < 110 green");
         }
-    }
-
-    // The zener tab's series list refreshes the finder, which keeps its own series.
-    void zenerSeriesRunsTheFinder() {
-        pick(w->Combo11, "x0.01");
-        LocaleScope scope(testing::french());
-        pick(w->Combo7[0], "E48");
-        QCOMPARE(finderRow(), QStringLiteral("0,91 < 1.00 Ohms < 1,1 green"));
-    }
-
-    // ---- a resistance handed over by a calculator ----
-    void handover_data() {
-        QTest::addColumn<QString>("valres");
-        QTest::addColumn<bool>("french");
-        QTest::addColumn<QString>("shown"); // empty: nothing changes
-        const struct {
-            const char* valres;
-            bool french;
-            const char* shown;
-        } rows[] = {
-            {"0.09", false, ""},          {"0.1", false, "0.10 Ohms"}, {"0.47", false, "0.47 Ohms"},
-            {"1", false, "1.0 Ohms"},     {"4.7", false, "4.7 Ohms"},  {"4,7", true, "4.7 Ohms"},
-            {"9.5", false, "9.5 Ohms"},   {"10", false, "10 Ohms"},    {"47.5", false, "47 Ohms"},
-            {"99.5", false, "99 Ohms"},   {"100", false, "100 Ohms"},  {"470,25", true, "470 Ohms"},
-            {"999", false, "999 Ohms"},   {"1000", false, ""},         {"-5", false, ""},
-            {"-0", false, ""},            {"1E-05", false, ""},        {"", false, ""},
-            {"4.7", true, ""},            {"abc", false, ""},
-        };
-        for (const auto& r : rows)
-            QTest::newRow(*r.valres ? r.valres : "empty") << r.valres << r.french << r.shown;
-    }
-    void handover() {
-        QFETCH(QString, valres);
-        QFETCH(bool, french);
-        QFETCH(QString, shown);
-        w->valres = "555";
-        w->affres();
-        pick(w->Combo1, "4 anneaux");
-        LocaleScope scope(french ? testing::french() : testing::english());
-        w->valres = valres;
-        w->affres();
-        QCOMPARE(w->TabStrip1->currentIndex(), 4);
-        if (shown.isEmpty()) {
-            QCOMPARE(w->Combo1->currentText(), QStringLiteral("4 anneaux"));
-            QCOMPARE(finderLine(*w), QStringLiteral("555 Ohms"));
-            return;
-        }
-        QCOMPARE(w->Combo1->currentText(), QStringLiteral("Déterminer"));
-        QVERIFY(!w->Determiner->isHidden() && isLocked(w->Combo2));
-        QCOMPARE(finderLine(*w), shown);
     }
 };
 

@@ -1,0 +1,219 @@
+// The calculators as a user meets them: Ohm's law and power, LEDs in series and
+// in parallel, the zener regulator and the transistor, typed and pasted key by
+// key, in English and in French; and no field ever showing "inf" or "nan".
+
+#include <QRadioButton>
+
+#include "testing.h"
+
+namespace {
+// The lamp that shows ("green", "yellow", "red"), and the LED panels' error
+// state ("series", "parallel", "none"; a message without its whole bracket, or
+// the reverse, reads as a fault).
+std::optional<QString> own(const Base& w, const QString& name) {
+    if (name == QLatin1String("lamp")) {
+        QStringList on;
+        for (auto [lamp, colour] : {std::pair{w.zdok, "green"}, {w.zdm, "yellow"}, {w.zdno, "red"}})
+            if (!lamp->isHidden()) on << colour;
+        return on.join(u'+');
+    }
+    if (name == QLatin1String("errors")) {
+        QStringList on;
+        for (auto [message, bracket, panel] : {std::tuple{w.lbl_errvals, w.Linel, "series"},
+                                               {w.lbl_errvalp, w.Linelp, "parallel"}}) {
+            const int lines =
+                int(std::ranges::count_if(bracket, [](auto* l) { return !l->isHidden(); }));
+            if (message->text().isEmpty() && lines == 0) continue;
+            on << (message->text() == QStringLiteral("Erreur: diminuer le nombre de leds!") &&
+                           lines == 3
+                       ? QString::fromLatin1(panel)
+                       : message->text() + QString::number(lines));
+        }
+        return on.isEmpty() ? QStringLiteral("none") : on.join(u'+');
+    }
+    return std::nullopt;
+}
+} // namespace
+
+class TestCalculators : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Base> w;
+
+  private slots:
+    void init() { w = testing::openWindow(); }
+    void cleanup() {
+        w.reset();
+        QLocale::setDefault(testing::english());
+    }
+
+    void scenarios_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("shown");
+        const QString ohm = "Text1=12; Text2=0.5; Text3=2; ";
+        const QString zener = "tab=2; Text28=12; Text27=5.1; Text26=20; ";
+        const QString proposed = "Text25=345; Valpro_txt=330; Text29=20.909; lamp=green";
+        const QString offLimits = "Hors limite du logiciel pour calcul automatique.";
+        auto fill = [&](const char* row) {
+            return QString::fromUtf8(row)
+                .replace("%1", ohm)
+                .replace("%2", zener)
+                .replace("%3", proposed)
+                .replace("%4", offLimits);
+        };
+        const char* rows[][3] = {
+            // Ohm's law: I, R and U from the two others, R handed over.
+            {"ohm", "Text1=12; Text2=0.5; Text3=1", "Text12=12; Text11=24; Text9=0.5; valres=24"},
+            {"ohm, one decimal handed over", "Text1=10; Text2=3; Text3=1",
+             "Text12=10; Text11=3.33; Text9=3; valres=3.3"},
+            {"ohm, R zero changes nothing", "%1Text3=0", "Text12=6; Text11=24; Text9=1; valres=24"},
+            {"ohm, I zero changes nothing", "%1Text2=0", "Text12=6; Text11=24; Text9=1; valres=24"},
+            {"ohm, an overflow skips one step",
+             "Text1=12; Text2=0.5; Text3=1; Text1:=1e300; Text2:=1e-99",
+             "Text11=2E+300; valres=2E+300; Text9=0; Text12=1E+300"},
+            // Power, P = U * I and P = R * I².
+            {"P=UI", "Text4=12; Text5=2; Text6=6", "Text10=3; Text8=0.5; Text7=24; valres="},
+            {"P=RI²", "Option1(1); Text4=100; Text5=0.1; Text6=1",
+             "Text10=100; Text8=0.1; Text7=1; valres=100"},
+            {"P=RI², two decimals handed over", "Option1(1); Text4=1; Text5=3; Text6=1",
+             "Text10=0.11; Text8=1; Text7=9; valres=0.11"},
+            {"P=UI, U zero changes nothing", "Text4=4; Text5=2; Text6=8; Text4=0",
+             "Text10=4; Text8=2; Text7=8; valres="},
+            {"P=RI², R zero changes nothing", "Option1(1); Text4=4; Text5=2; Text6=8; Text4=0",
+             "Text10=2; Text8=1.41; Text7=16; valres=2"},
+            {"P=RI², I zero changes nothing", "Option1(1); Text4=4; Text5=2; Text6=8; Text5=0",
+             "Text10=2; Text8=1.41; Text7=16; valres=2"},
+            {"P=RI², negative P fails the root alone",
+             "Option1(1); Text4=1; Text5=1; Text6=4; Text6:=-4",
+             "Text10=-4; Text8=2; Text7=1; valres=-4"},
+            // LEDs in series: R and its power from the rounded R, the error bracket.
+            {"series", "Text13=12; Text14=2; Text15=20; Text16=3",
+             "Text17=300; Text18=0.12; errors=none; valres=300"},
+            {"series, power from the rounded R", "Text13=5; Text14=1.8; Text15=15; Text16=1",
+             "Text17=213.3; Text18=0.05; errors=none; valres=213.3"},
+            {"series, supply too low", "Text13=5; Text14=2; Text15=20; Text16=3",
+             "Text17=-50; Text18=-0.02; errors=series; valres=-50"},
+            {"series, exactly enough", "Text13=6; Text14=2; Text15=20; Text16=3",
+             "Text17=0; Text18=0; errors=none"},
+            {"series, zero current stops", "Text13=5; Text14=2; Text15=20; Text16=3; Text15=0",
+             "Text17=-50; errors=series"},
+            {"series, error clears", "Text13=5; Text14=2; Text15=20; Text16=3; Text13=12",
+             "Text17=300; errors=none"},
+            {"series in French", "locale=fr; Text13=12; Text14=2; Text15=300; Text16=1",
+             "Text17=33,3; Text18=3; valres=33,3"},
+            // LEDs in parallel.
+            {"parallel", "Text21=5; Text22=2; Text23=20; Text24=3",
+             "Text20=50; errors=none; valres=50"},
+            {"parallel, half ohm to even", "Text21=5; Text22=2; Text23=20; Text24=4", "Text20=38"},
+            {"parallel, rounds to 0", "Text21=5; Text22=2; Text23=20; Text24=400",
+             "Text20=0; errors=parallel"},
+            {"parallel, supply below the LED", "Text21=2; Text22=3; Text23=20; Text24=1",
+             "Text20=-50; errors=none"},
+            {"parallel, zero current stops", "Text21=5; Text22=2; Text23=20; Text24=400; Text23=0",
+             "Text20=0; errors=parallel"},
+            {"parallel, error clears", "Text21=5; Text22=2; Text23=20; Text24=400; Text24=3",
+             "Text20=50; errors=none"},
+            {"handed to the colour code",
+             "tab=4; Combo1=4 anneaux; Text13=5; Text14=1.8; Text15=15; Text16=1",
+             "Combo1=Déterminer; Label8(0)=2; Label8(1)=1; Label8(2)=3; Combo4=Orange; "
+             "valst_txt(0)=200; valst_txt(1)=220"},
+            // The zener: ideal R, the E24 value strictly below from 10 to 1000 ohms, lamps.
+            {"zener", "%2", "%3; zdofflimit=-; valres=345; Timg(0)=345; Timg(1)=12V; Timg(2)=5.1V"},
+            {"zener, 470 gets 430", "%2Text28:=14.5", "Text25=470; Valpro_txt=430; Text29=21.86"},
+            {"zener, 1100 gets 1000", "%2Text28:=27.1", "Text25=1100; Valpro_txt=1000; Text29=22"},
+            {"zener, 95 gets 91", "%2Text28:=7", "Text25=95; Valpro_txt=91"},
+            {"zener, just above 1100", "%2Text28:=27.11", "Valpro_txt=330; zdofflimit=%4"},
+            {"zener, 10 itself", "%2Text28:=5.3", "Text25=10; Valpro_txt=330; zdofflimit=-"},
+            {"zener, above 1100", "%2Text28:=30", "Text25=1245; Valpro_txt=330; zdofflimit=%4"},
+            {"zener above the supply", "%2Text27:=15",
+             "Text25=-150; Valpro_txt=330; zdofflimit=%4"},
+            {"zener, no current", "%2Text26:=0", "%3"},
+            {"zener, same proposal rates again", "%2Text28=12.2",
+             "Text25=355; Valpro_txt=330; Text29=21.515"},
+            {"zener, resistance typed above", "%2Valpro_txt=470",
+             "Valpro_txt=470; Text29=14.681; lamp=red"},
+            {"zener, a letter becomes 1", "%2Valpro_txt=x",
+             "Valpro_txt=1; Valpro_txt@=1; Text29=6900"},
+            {"zener, 0 changes nothing", "%2Valpro_txt=0",
+             "Valpro_txt=0; Text29=20.909; lamp=green"},
+            {"zener, equal current", "tab=2; Text28=12; Text27=5; Text26=20; Valpro_txt=350",
+             "Text29=20; lamp=yellow"},
+            {"zener, comma chosen",
+             "locale=fr; Option2(1); tab=2; Text28=12; Text27=5,1; Text26=20; Valpro_txt:=00",
+             "Text25=345; Valpro_txt=00; Text29=20,909; lamp=green"},
+            {"zener, other series", "%2Combo7(0)=E96; Text28=25", "Text25=995; Valpro_txt=330"},
+            {"zener, message clicked away", "tab=2; Text28=25; Text27=0; Text26=20; zdofflimit",
+             "zdofflimit=-"},
+            {"zener, message back", "tab=2; Text28=25; Text27=0; Text26=20; zdofflimit; Text26=10",
+             "zdofflimit=%4"},
+            {"overflowKeepsIdealResistance", "%2Text1=12; Text2=0.5; Text28:=9e307",
+             "Text25=345; Timg(0)=345; Timg(1)=9e307V; valres=24"},
+            // The transistor: Ib shown rounded, R from the exact Ib.
+            {"transistor", "Text31=100; Text32=150; Text34=5", "Text33=0.667; Text35=6.6"},
+            {"transistor, R to two decimals", "Text31=300; Text32=100; Text34=5",
+             "Text33=3; Text35=1.47"},
+            {"transistor, small Ib", "Text31=5; Text32=2000; Text34=3.3",
+             "Text33=0.002; Text35=1080"},
+            {"transistor, Ib shown as 0", "Text31=1; Text32=5000; Text34=5",
+             "Text33=0; Text35=22000"},
+            {"transistor, Ub below the junction", "Text31=10; Text32=50; Text34=0.5",
+             "Text33=0.2; Text35=-0.5"},
+            {"transistor, zero gain changes nothing", "Text31=100; Text32=100; Text34=5; Text32=0",
+             "Text33=1; Text35=4.4"},
+            {"transistor, zero current", "Text31=100; Text32=50; Text34=5; Text31=0",
+             "Text33=0; Text35=2.2"},
+            {"transistor in French", "locale=fr; Text31=100; Text32=150; Text34=5",
+             "Text33=0,667; Text35=6,6"},
+            // Under a French locale a decimal comma counts on every tab, the point still chosen.
+            {"French comma, Ohm", "locale=fr; Text1=5,1", "Text11=5,1"},
+            {"French comma, power", "locale=fr; Text4=2,5", "Text7=2,5"},
+            {"French comma, LED", "locale=fr; Text13=5,5", "Text17=225"},
+            {"French comma, zener", "locale=fr; Text28=12; Text27=5,1; Text26=20", "Text25=345"},
+            {"French comma, transistor", "locale=fr; Text31=1,5", "Text33=1,5"},
+        };
+        for (auto& r : rows)
+            QTest::newRow(r[0]) << fill(r[1]) << fill(r[2]);
+    }
+    void scenarios() {
+        QFETCH(QString, steps);
+        QFETCH(QString, shown);
+        testing::act(*w, steps);
+        QCOMPARE(testing::seen(*w, shown, [this](const QString& n) { return own(*w, n); }), shown);
+    }
+
+    // Extreme inputs: a step that overflows or has no result keeps its field, and
+    // no field ever shows "inf" or "nan".
+    void extremeInputs_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("option"); // P = U * I or P = R * I², and point or comma
+        for (const char* text : {"1e300", "-1e300", "1e-99", "9e307", "0"})
+            for (int option : {0, 1})
+                QTest::addRow("%s, option %d", text, option) << QString::fromLatin1(text) << option;
+    }
+    void extremeInputs() {
+        QFETCH(QString, text);
+        QFETCH(int, option);
+        w->Option1[option]->setChecked(true);
+        w->Option2[option]->setChecked(true);
+        static const QRegularExpression bad("inf|nan", QRegularExpression::CaseInsensitiveOption);
+        auto badTexts = [this] {
+            QStringList found;
+            for (const QLineEdit* f : w->findChildren<QLineEdit*>())
+                if (f->text().contains(bad)) found << f->objectName() + ": " + f->text();
+            for (const QLabel* l : w->Timg)
+                if (l->text().contains(bad)) found << l->objectName() + ": " + l->text();
+            if (w->valres.contains(bad)) found << "valres: " + w->valres;
+            return found.join(u'\n');
+        };
+        for (const char* name :
+             {"Text1",  "Text2",  "Text3",  "Text4",      "Text5",  "Text6",  "Text13",
+              "Text14", "Text15", "Text16", "Text21",     "Text22", "Text23", "Text24",
+              "Text28", "Text27", "Text26", "Valpro_txt", "Text31", "Text32", "Text34"}) {
+            // The extreme value, then a small one next to it, then the extreme again.
+            testing::act(*w, QStringLiteral("%1:=%2; %1=2; %1:=%2").arg(name, text));
+            QVERIFY2(badTexts().isEmpty(), qPrintable(badTexts()));
+        }
+    }
+};
+
+KIREL_TEST_MAIN(TestCalculators)
+#include "test_calculators.moc"

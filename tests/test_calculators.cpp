@@ -39,7 +39,7 @@ class TestCalculators : public QObject {
     Q_OBJECT
     std::unique_ptr<Base> w;
 
-  private slots:
+private slots:
     void init() { w = testing::openWindow(); }
     void cleanup() {
         w.reset();

@@ -15,7 +15,7 @@ class TestNumbers : public QObject {
     const QLocale en{QLocale::English, QLocale::UnitedStates};
     const QLocale fr{QLocale::French, QLocale::France};
 
-  private slots:
+private slots:
     // Whether a text is a number ("yy": in English and in French), and what the
     // leading-number reading makes of it in each.
     void reading_data() {
@@ -42,8 +42,7 @@ class TestNumbers : public QObject {
             {"\u00a05", "yy", 0, 0}, // no blank to the reading
         };
         for (const auto& r : rows)
-            QTest::newRow(r.text) << QString::fromUtf8(r.text) << r.numeric << r.english
-                                  << r.french;
+            QTest::newRow(r.text) << QString::fromUtf8(r.text) << r.numeric << r.english << r.french;
     }
     void reading() {
         QFETCH(QString, text);
@@ -83,35 +82,21 @@ class TestNumbers : public QObject {
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("french");
-        QTest::newRow("no group separator") << 1000.0 << "1000"
-                                            << "1000";
-        QTest::newRow("decimal") << 213.3 << "213.3"
-                                 << "213,3";
-        QTest::newRow("negative") << -0.02 << "-0.02"
-                                  << "-0,02";
-        QTest::newRow("negative zero") << -0.0 << "0"
-                                       << "0";
-        QTest::newRow("just below 1E-4 edge") << 0.0001 << "0.0001"
-                                              << "0,0001";
-        QTest::newRow("below 1E-4") << 0.00001 << "1E-05"
-                                    << "1E-05";
-        QTest::newRow("exponent with decimals") << -0.000015 << "-1.5E-05"
-                                                << "-1,5E-05";
-        QTest::newRow("1E15") << 1e15 << "1E+15"
-                              << "1E+15";
-        QTest::newRow("just below 1E15") << 999999999999999.0 << "999999999999999"
-                                         << "999999999999999";
-        QTest::newRow("rounds up to 1E15") << 999999999999999.9 << "1E+15"
-                                           << "1E+15";
-        QTest::newRow("15 digits") << 1.0 / 3.0 << "0.333333333333333"
-                                   << "0,333333333333333";
-        QTest::newRow("binary noise hidden") << 0.1 + 0.2 << "0.3"
-                                             << "0,3";
+        QTest::newRow("no group separator") << 1000.0 << "1000" << "1000";
+        QTest::newRow("decimal") << 213.3 << "213.3" << "213,3";
+        QTest::newRow("negative") << -0.02 << "-0.02" << "-0,02";
+        QTest::newRow("negative zero") << -0.0 << "0" << "0";
+        QTest::newRow("just below 1E-4 edge") << 0.0001 << "0.0001" << "0,0001";
+        QTest::newRow("below 1E-4") << 0.00001 << "1E-05" << "1E-05";
+        QTest::newRow("exponent with decimals") << -0.000015 << "-1.5E-05" << "-1,5E-05";
+        QTest::newRow("1E15") << 1e15 << "1E+15" << "1E+15";
+        QTest::newRow("just below 1E15") << 999999999999999.0 << "999999999999999" << "999999999999999";
+        QTest::newRow("rounds up to 1E15") << 999999999999999.9 << "1E+15" << "1E+15";
+        QTest::newRow("15 digits") << 1.0 / 3.0 << "0.333333333333333" << "0,333333333333333";
+        QTest::newRow("binary noise hidden") << 0.1 + 0.2 << "0.3" << "0,3";
         QTest::newRow("largest double stays readable")
-            << std::numeric_limits<double>::max() << "1.79769313486231E+308"
-            << "1,79769313486231E+308";
-        QTest::newRow("tiny") << 4.9e-324 << "4.94065645841247E-324"
-                              << "4,94065645841247E-324";
+            << std::numeric_limits<double>::max() << "1.79769313486231E+308" << "1,79769313486231E+308";
+        QTest::newRow("tiny") << 4.9e-324 << "4.94065645841247E-324" << "4,94065645841247E-324";
     }
     void writing() {
         QFETCH(double, value);

@@ -12,7 +12,7 @@ Q_DECLARE_METATYPE(Series)
 class TestSeries : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     // E48 and E96 are 100 x 10^(i/n) rounded half up to a whole number; E24
     // keeps its historical values.
     void tables() {

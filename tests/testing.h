@@ -150,11 +150,11 @@ inline QString seen(const Base& w, const QString& expected,
 
 // Sets the default locale for one test and restores the previous one after it.
 class LocaleScope {
-  public:
+public:
     explicit LocaleScope(const QLocale& l) : saved_(QLocale()) { QLocale::setDefault(l); }
     ~LocaleScope() { QLocale::setDefault(saved_); }
 
-  private:
+private:
     QLocale saved_;
 };
 

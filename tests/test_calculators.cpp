@@ -48,8 +48,6 @@ private slots:
     }
 
     void scenarios_data() {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("shown");
         const QString ohm = "Text1=12; Text2=0.5; Text3=2; ";
         const QString zener = "tab=2; Text28=12; Text27=5.1; Text26=20; ";
         const QString proposed = "Text25=345; Valpro_txt=330; Text29=20.909; lamp=green";
@@ -61,7 +59,7 @@ private slots:
                 .replace("%3", proposed)
                 .replace("%4", offLimits);
         };
-        const char* rows[][3] = {
+        static const char* const rows[][3] = {
             // Ohm's law: I, R and U from the two others, R handed over.
             {"ohm", "Text1=12; Text2=0.5; Text3=1", "Text12=12; Text11=24; Text9=0.5; valres=24"},
             {"ohm, one decimal handed over", "Text1=10; Text2=3; Text3=1",
@@ -170,15 +168,9 @@ private slots:
             {"French comma, LED", "locale=fr; Text13=5,5", "Text17=225"},
             {"French comma, transistor", "locale=fr; Text31=1,5", "Text33=1,5"},
         };
-        for (auto& r : rows)
-            QTest::newRow(r[0]) << fill(r[1]) << fill(r[2]);
+        testing::addScenarios(rows, fill);
     }
-    void scenarios() {
-        QFETCH(QString, steps);
-        QFETCH(QString, shown);
-        testing::act(*w, steps);
-        QCOMPARE(testing::seen(*w, shown, [this](const QString& n) { return own(*w, n); }), shown);
-    }
+    void scenarios() { testing::runScenario(*w, [this](const QString& n) { return own(*w, n); }); }
 
     // The zener's proposal is the E24 value just below the ideal resistance, for
     // every E24 value from 10 to 910 ohms.

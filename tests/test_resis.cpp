@@ -120,9 +120,7 @@ private slots:
 
     // What the tab shows after picks, typed texts, modes and hand-overs.
     void scenarios_data() {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("shown");
-        const char* rows[][3] = {
+        static const char* const rows[][3] = {
             {"start", "",
              "Combo1=Déterminer; value=10 Ohms; tolerance=(+/- 5 %); finder=91 < 100 Ohms < 110 "
              "green"},
@@ -187,20 +185,14 @@ private slots:
             {"over the bands", "valres=555; Combo1=4 anneaux; valres=4.7",
              "Combo1=Déterminer; Determiner=shown; digits=4.7 Ohms"},
         };
-        for (auto& r : rows)
-            QTest::newRow(r[0]) << QString::fromUtf8(r[1]) << QString::fromUtf8(r[2]);
+        testing::addScenarios(rows);
         for (const char* kept : {"0.09", "1000", "-5", "-0", "1E-05", "", "abc"})
             QTest::addRow("%s kept", kept) << "valres=555; Combo1=4 anneaux; valres=" + QString(kept)
                 << "Combo1=4 anneaux; digits=555 Ohms";
         QTest::newRow("4.7 in French kept") << "valres=555; Combo1=4 anneaux; locale=fr; valres=4.7"
                                             << "Combo1=4 anneaux; digits=555 Ohms";
     }
-    void scenarios() {
-        QFETCH(QString, steps);
-        QFETCH(QString, shown);
-        testing::act(*w, steps);
-        QCOMPARE(testing::seen(*w, shown, [this](const QString& n) { return own(*w, n); }), shown);
-    }
+    void scenarios() { testing::runScenario(*w, [this](const QString& n) { return own(*w, n); }); }
 
     // Every reader spells its digits times the multiplier, whatever the
     // multiplier: four and five bands, the SMD marking, the finder with three

@@ -46,9 +46,7 @@ private slots:
 
     // Fields typed and pasted, options and buttons clicked, in both locales.
     void scenarios_data() {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("shown");
-        const char* rows[][3] = {
+        static const char* const rows[][3] = {
             // The numeric-field rule: a text that is no number becomes "1".
             {"exponent typed: 1e is repaired", "Text14=1e3", "Text14=13"},
             {"letter after digits", "Text23=12a", "Text23=1"},
@@ -69,15 +67,9 @@ private slots:
             {"reset power", "Text4=42; Text5=42; Text6=42; Text7:=7; Raz2",
              "Text4=1; Text5=1; Text6=1; Text7=1; Text8=1; Text10=1"},
         };
-        for (auto& r : rows)
-            QTest::newRow(r[0]) << QString::fromUtf8(r[1]) << QString::fromUtf8(r[2]);
+        testing::addScenarios(rows);
     }
-    void scenarios() {
-        QFETCH(QString, steps);
-        QFETCH(QString, shown);
-        testing::act(*w, steps);
-        QCOMPARE(testing::seen(*w, shown), shown);
-    }
+    void scenarios() { testing::runScenario(*w); }
 
     // The Tab key walks each tab's inputs in reading order: tab, sub-tab, order.
     void tabOrder_data() {

@@ -148,6 +148,26 @@ inline QString seen(const Base& w, const QString& expected,
     return out.join(QStringLiteral("; "));
 }
 
+// A table of scenarios, one row a {name, steps, what the window shows}.
+// A row's texts may name parts that fill() writes out.
+template <std::size_t N>
+void addScenarios(const char* const (&rows)[N][3],
+                  const std::function<QString(const char*)>& fill = [](const char* t) {
+                      return QString::fromUtf8(t);
+                  }) {
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("shown");
+    for (const auto& r : rows) QTest::newRow(r[0]) << fill(r[1]) << fill(r[2]);
+}
+
+// Runs the steps of the current row, then compares what the window shows.
+inline void runScenario(Base& w, const std::function<std::optional<QString>(const QString&)>& more = {}) {
+    QFETCH(QString, steps);
+    QFETCH(QString, shown);
+    act(w, steps);
+    QCOMPARE(seen(w, shown, more), shown);
+}
+
 // Sets the default locale for one test and restores the previous one after it.
 class LocaleScope {
 public:

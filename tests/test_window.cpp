@@ -33,6 +33,7 @@ private slots:
         fresh.Form_Load();
         QCOMPARE(changes, 1);
         QCOMPARE(fresh.Combo8->currentIndex(), 0);
+        QVERIFY(fresh.Option1[0]->isChecked() && fresh.Option2[0]->isChecked()); // P = U * I, point
     }
 
     // One main panel shows at a time; the "Led" tab remembers its sub-tab.

@@ -1,7 +1,5 @@
 #include "window/base.h"
 
-#include <QLineEdit>
-
 #include "window/build.h"
 
 namespace {
@@ -38,8 +36,6 @@ Base::Base(QWidget* parent) : QWidget(parent) {
     buildTrans(Picture1[3]);
     buildResis(Picture1[4]);
     buildHelp(Picture1[5]);
-    // The finder's neighbours are results too: a long one shows how it begins.
-    for (QLineEdit* v : valst_txt) build::showBeginning(v);
 
     // The main tabs run down the left edge, over the panels' left margin.
     const int tabCount = 6;

@@ -145,6 +145,7 @@ void Base::buildResis(QWidget* p) {
         v->setAlignment(Qt::AlignCenter);
         v->setReadOnly(true);
         v->setFocusPolicy(Qt::ClickFocus);
+        showBeginning(v); // results too: a long one shows how it begins
     }
     Label2[3] = label(d, "Label2[3]", "<", twRect(2460, 840, 135, 285), std);
     Resok_sh = shape(d, "Resok_sh", twRect(2610, 795, 855, 375), Qt::transparent, Qt::black, 2);

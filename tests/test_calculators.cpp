@@ -1,6 +1,6 @@
 // The calculators as a user meets them: Ohm's law and power, LEDs in series and
 // in parallel, the zener regulator and the transistor, typed and pasted key by
-// key, in English and in French; and no field ever showing "inf" or "nan".
+// key, in English and in French.
 
 #include <QRadioButton>
 
@@ -22,13 +22,10 @@ std::optional<QString> own(const Base& w, const QString& name) {
         QStringList on;
         for (auto [message, bracket, panel] : {std::tuple{w.lbl_errvals, w.Linel, "series"},
                                                {w.lbl_errvalp, w.Linelp, "parallel"}}) {
-            const int lines =
-                int(std::ranges::count_if(bracket, [](auto* l) { return !l->isHidden(); }));
-            if (message->text().isEmpty() && lines == 0) continue;
-            on << (message->text() == QStringLiteral("Erreur: diminuer le nombre de leds!") &&
-                           lines == 3
-                       ? QString::fromLatin1(panel)
-                       : message->text() + QString::number(lines));
+            const auto lines = std::ranges::count_if(bracket, std::not_fn(&QWidget::isHidden));
+            const bool whole =
+                lines == 3 && message->text() == "Erreur: diminuer le nombre de leds!";
+            if (lines || !message->text().isEmpty()) on << panel + QString(whole ? "" : " broken");
         }
         return on.isEmpty() ? QStringLiteral("none") : on.join(u'+');
     }
@@ -36,28 +33,19 @@ std::optional<QString> own(const Base& w, const QString& name) {
 }
 } // namespace
 
-class TestCalculators : public QObject {
+class TestCalculators : public testing::WindowSuite {
     Q_OBJECT
-    std::unique_ptr<Base> w;
 
 private slots:
-    void init() { w = testing::openWindow(); }
-    void cleanup() {
-        w.reset();
-        QLocale::setDefault(testing::english());
-    }
-
     void scenarios_data() {
-        const QString ohm = "Text1=12; Text2=0.5; Text3=2; ";
-        const QString zener = "tab=2; Text28=12; Text27=5.1; Text26=20; ";
-        const QString proposed = "Text25=345; Valpro_txt=330; Text29=20.909; lamp=green";
-        const QString offLimits = "Hors limite du logiciel pour calcul automatique.";
-        auto fill = [&](const char* row) {
-            return QString::fromUtf8(row)
-                .replace("%1", ohm)
-                .replace("%2", zener)
-                .replace("%3", proposed)
-                .replace("%4", offLimits);
+        const QStringList parts = {
+            "Text1=12; Text2=0.5; Text3=2; ",                        // %1 Ohm's law
+            "tab=2; Text28=12; Text27=5.1; Text26=20; ",             // %2 a zener
+            "Text25=345; Valpro_txt=330; Text29=20.909; lamp=green", // %3 its results
+            "Hors limite du logiciel pour calcul automatique.",      // %4
+            "Text13=5; Text14=2; Text15=20; Text16=3",               // %5 LEDs, supply too low
+            "Text21=5; Text22=2; Text23=20; ",                       // %6 LEDs in parallel
+            "tab=2; Text28=25; Text27=0; Text26=20; ",               // %7 a zener off limits
         };
         static const char* const rows[][3] = {
             // Ohm's law: I, R and U from the two others, R handed over.
@@ -89,28 +77,21 @@ private slots:
              "Text17=300; Text18=0.12; errors=none; valres=300"},
             {"series, power from the rounded R", "Text13=5; Text14=1.8; Text15=15; Text16=1",
              "Text17=213.3; Text18=0.05; errors=none; valres=213.3"},
-            {"series, supply too low", "Text13=5; Text14=2; Text15=20; Text16=3",
-             "Text17=-50; Text18=-0.02; errors=series; valres=-50"},
+            {"series, supply too low", "%5", "Text17=-50; Text18=-0.02; errors=series; valres=-50"},
             {"series, exactly enough", "Text13=6; Text14=2; Text15=20; Text16=3",
              "Text17=0; Text18=0; errors=none"},
-            {"series, zero current stops", "Text13=5; Text14=2; Text15=20; Text16=3; Text15=0",
-             "Text17=-50; errors=series"},
-            {"series, error clears", "Text13=5; Text14=2; Text15=20; Text16=3; Text13=12",
-             "Text17=300; errors=none"},
-            {"series in French", "locale=fr; Text13=12; Text14=2; Text15=300; Text16=1",
-             "Text17=33,3; Text18=3; valres=33,3"},
+            {"series, zero current stops", "%5; Text15=0", "Text17=-50; errors=series"},
+            {"series, error clears", "%5; Text13=12", "Text17=300; errors=none"},
+            {"series in French", "locale=fr; Text13=12,1; Text14=2; Text15=300; Text16=1",
+             "Text17=33,7; Text18=3,03; valres=33,7"},
             // LEDs in parallel.
-            {"parallel", "Text21=5; Text22=2; Text23=20; Text24=3",
-             "Text20=50; errors=none; valres=50"},
-            {"parallel, half ohm to even", "Text21=5; Text22=2; Text23=20; Text24=4", "Text20=38"},
-            {"parallel, rounds to 0", "Text21=5; Text22=2; Text23=20; Text24=400",
-             "Text20=0; errors=parallel"},
+            {"parallel", "%6Text24=3", "Text20=50; errors=none; valres=50"},
+            {"parallel, half ohm to even", "%6Text24=4", "Text20=38"},
+            {"parallel, rounds to 0", "%6Text24=400", "Text20=0; errors=parallel"},
             {"parallel, supply below the LED", "Text21=2; Text22=3; Text23=20; Text24=1",
              "Text20=-50; errors=none"},
-            {"parallel, zero current stops", "Text21=5; Text22=2; Text23=20; Text24=400; Text23=0",
-             "Text20=0; errors=parallel"},
-            {"parallel, error clears", "Text21=5; Text22=2; Text23=20; Text24=400; Text24=3",
-             "Text20=50; errors=none"},
+            {"parallel, zero current stops", "%6Text24=400; Text23=0", "Text20=0; errors=parallel"},
+            {"parallel, error clears", "%6Text24=400; Text24=3", "Text20=50; errors=none"},
             {"handed to the colour code",
              "tab=4; Combo1=4 anneaux; Text13=5; Text14=1.8; Text15=15; Text16=1",
              "Combo1=Déterminer; Label8(0)=2; Label8(1)=1; Label8(2)=3; Combo4=Orange; "
@@ -140,10 +121,8 @@ private slots:
              "locale=fr; Option2(1); tab=2; Text28=12; Text27=5,1; Text26=20; Valpro_txt:=00",
              "Text25=345; Valpro_txt=00; Text29=20,909; lamp=green"},
             {"zener, other series", "%2Combo7(0)=E96; Text28=25", "Text25=995; Valpro_txt=330"},
-            {"zener, message clicked away", "tab=2; Text28=25; Text27=0; Text26=20; zdofflimit",
-             "zdofflimit=-"},
-            {"zener, message back", "tab=2; Text28=25; Text27=0; Text26=20; zdofflimit; Text26=10",
-             "zdofflimit=%4"},
+            {"zener, message clicked away", "%7zdofflimit", "zdofflimit=-"},
+            {"zener, message back", "%7zdofflimit; Text26=10", "zdofflimit=%4"},
             {"overflowKeepsIdealResistance", "%2Text1=12; Text2=0.5; Text28:=9e307",
              "Text25=345; Timg(0)=345; Timg(1)=9e307V; valres=24"},
             // The transistor: Ib shown rounded, R from the exact Ib.
@@ -160,15 +139,14 @@ private slots:
              "Text33=1; Text35=4.4"},
             {"transistor, zero current", "Text31=100; Text32=50; Text34=5; Text31=0",
              "Text33=0; Text35=2.2"},
-            {"transistor in French", "locale=fr; Text31=100; Text32=150; Text34=5",
-             "Text33=0,667; Text35=6,6"},
-            // Under a French locale a decimal comma counts on every tab, the point still chosen.
+            {"transistor in French", "locale=fr; Text31=100,5; Text32=150; Text34=5",
+             "Text33=0,67; Text35=6,57"},
+            // Under a French locale a decimal comma counts on every tab (the LED and
+            // transistor rows above), the point still chosen.
             {"French comma, Ohm", "locale=fr; Text1=5,1", "Text11=5,1"},
             {"French comma, power", "locale=fr; Text4=2,5", "Text7=2,5"},
-            {"French comma, LED", "locale=fr; Text13=5,5", "Text17=225"},
-            {"French comma, transistor", "locale=fr; Text31=1,5", "Text33=1,5"},
         };
-        testing::addScenarios(rows, fill);
+        testing::addScenarios(rows, parts);
     }
     void scenarios() { testing::runScenario(*w, [this](const QString& n) { return own(*w, n); }); }
 
@@ -183,41 +161,7 @@ private slots:
                 QCOMPARE(w->Valpro_txt->text(), QString::number(below));
             }
     }
-
-    // Extreme inputs: a step that overflows or has no result keeps its field, and
-    // no field ever shows "inf" or "nan".
-    void extremeInputs_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("option"); // P = U * I or P = R * I², and point or comma
-        for (const char* text : {"1e300", "-1e300", "1e-99", "9e307", "0"})
-            for (int option : {0, 1})
-                QTest::addRow("%s, option %d", text, option) << QString::fromLatin1(text) << option;
-    }
-    void extremeInputs() {
-        QFETCH(QString, text);
-        QFETCH(int, option);
-        w->Option1[option]->setChecked(true);
-        w->Option2[option]->setChecked(true);
-        static const QRegularExpression bad("inf|nan", QRegularExpression::CaseInsensitiveOption);
-        auto badTexts = [this] {
-            QStringList found;
-            for (const QLineEdit* f : w->findChildren<QLineEdit*>())
-                if (f->text().contains(bad)) found << f->objectName() + ": " + f->text();
-            for (const QLabel* l : w->Timg)
-                if (l->text().contains(bad)) found << l->objectName() + ": " + l->text();
-            if (w->valres.contains(bad)) found << "valres: " + w->valres;
-            return found.join(u'\n');
-        };
-        for (const char* name :
-             {"Text1",  "Text2",  "Text3",  "Text4",      "Text5",  "Text6",  "Text13",
-              "Text14", "Text15", "Text16", "Text21",     "Text22", "Text23", "Text24",
-              "Text28", "Text27", "Text26", "Valpro_txt", "Text31", "Text32", "Text34"}) {
-            // The extreme value, then a small one next to it, then the extreme again.
-            testing::act(*w, QStringLiteral("%1:=%2; %1=2; %1:=%2").arg(name, text));
-            QVERIFY2(badTexts().isEmpty(), qPrintable(badTexts()));
-        }
-    }
 };
 
-KIREL_TEST_MAIN(TestCalculators)
+QTEST_MAIN(TestCalculators)
 #include "test_calculators.moc"

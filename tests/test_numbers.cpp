@@ -56,10 +56,9 @@ private slots:
     // The process runs under the user's C locale (Qt sets it); a comma there must
     // not change the reading, which knows only the point.
     void leadingReadingIgnoresTheCLocale() {
-        const char* comma[] = {"fr_FR.UTF-8", "de_DE.UTF-8", "fr_FR.utf8", "de_DE.utf8"};
-        const char* found = nullptr;
-        for (const char* name : comma)
-            if (!found && std::setlocale(LC_NUMERIC, name)) found = name;
+        bool found = false;
+        for (const char* name : {"fr_FR.UTF-8", "de_DE.UTF-8", "fr_FR.utf8", "de_DE.utf8"})
+            found = found || std::setlocale(LC_NUMERIC, name);
         if (!found) QSKIP("no comma locale installed on this machine");
         const double value = leadingNumber("2.5", en);
         const QString written = writeNumber(1e300, en);
@@ -68,14 +67,11 @@ private slots:
         QCOMPARE(written, QStringLiteral("1E+300"));
     }
 
+    // The locale reading takes the locale's own writing only, whole.
     void localeReading() {
-        QCOMPARE(localeNumber("2.5", en), Num(2.5));
         QCOMPARE(localeNumber("2,5", fr), Num(2.5));
-        QCOMPARE(localeNumber("2.5", fr), Num());
-        QCOMPARE(localeNumber("", en), Num());
-        QCOMPARE(localeNumber("1e999", en), Num());
-        QCOMPARE(localeNumber("1E-05", en), Num(1e-5));
-        QCOMPARE(localeNumber("1E+15", fr), Num(1e15));
+        for (auto [text, locale] : {std::pair{"2.5", fr}, {"2,5", en}, {"", en}, {"1e999", en}})
+            QVERIFY2(!localeNumber(text, locale), text);
     }
 
     void writing_data() {
@@ -101,11 +97,12 @@ private slots:
     void writing() {
         QFETCH(double, value);
         QFETCH(QString, english);
+        QFETCH(QString, french);
         QCOMPARE(writeNumber(value, en), english);
-        QTEST(writeNumber(value, fr), "french");
-        // What is written reads back as the same number (to 15 digits).
+        QCOMPARE(writeNumber(value, fr), french);
+        // What is written reads back as the same number (to 15 digits), in both locales.
         const Num back = localeNumber(english, en);
-        QVERIFY(back);
+        QVERIFY(back && back == localeNumber(french, fr));
         QVERIFY(value == 0 || std::abs(*back - value) <= std::abs(value) * 1e-14);
     }
 

@@ -12,19 +12,10 @@
 
 #include "testing.h"
 
-using testing::type;
-
-class TestWindow : public QObject {
+class TestWindow : public testing::WindowSuite {
     Q_OBJECT
-    std::unique_ptr<Base> w;
 
 private slots:
-    void init() { w = testing::openWindow(); }
-    void cleanup() {
-        w.reset();
-        QLocale::setDefault(testing::english());
-    }
-
     // A list's handler runs once while start-up fills it, with its start index.
     void startUpRunsEachListHandlerOnce() {
         Base fresh;
@@ -36,13 +27,25 @@ private slots:
         QVERIFY(fresh.Option1[0]->isChecked() && fresh.Option2[0]->isChecked()); // P = U * I, point
     }
 
-    // One main panel shows at a time; the "Led" tab remembers its sub-tab.
+    // One main panel shows at a time, picked by a click or from the keyboard;
+    // the "Led" tab remembers its sub-tab.
     void tabs() {
         for (auto [bar, i] : {std::pair{w->TabStrip1, 1}, {w->TabStrip2, 1}, {w->TabStrip1, 5},
                               {w->TabStrip1, 1}})
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
-        QCOMPARE(std::ranges::count_if(w->Picture1, [](QWidget* p) { return !p->isHidden(); }), 1);
-        QVERIFY(!w->Picture1[1]->isHidden() && w->Picture2[0]->isHidden() && !w->Picture2[1]->isHidden());
+        QVERIFY(w->Picture2[0]->isHidden() && !w->Picture2[1]->isHidden());
+        const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Tab, 2},    {Qt::Key_PageDown, 3},
+                                                {Qt::Key_PageUp, 2}, {Qt::Key_PageUp, 1},
+                                                {Qt::Key_Backtab, 0}, {Qt::Key_Backtab, 5}};
+        w->Text21->setFocus();
+        for (auto [key, tab] : keys) {
+            const auto mods = key == Qt::Key_Backtab ? Qt::ControlModifier | Qt::ShiftModifier
+                                                     : Qt::ControlModifier;
+            QTest::keyClick(QApplication::focusWidget(), key, mods);
+            QCOMPARE(w->TabStrip1->currentIndex(), tab);
+            QCOMPARE(std::ranges::count_if(w->Picture1, std::not_fn(&QWidget::isHidden)), 1);
+            QVERIFY(!w->Picture1[tab]->isHidden());
+        }
     }
 
     // Fields typed and pasted, options and buttons clicked, in both locales.
@@ -67,6 +70,14 @@ private slots:
              "Text1=1; Text2=1; Text3=1; Text9=1; Text11=1; Text12=1; Text4=42"},
             {"reset power", "Text4=42; Text5=42; Text6=42; Text7:=7; Raz2",
              "Text4=1; Text5=1; Text6=1; Text7=1; Text8=1; Text10=1"},
+            // A result longer than its field shows how it begins, and all of it on
+            // hover, also after a write that leaves it as it was (Text3 typed again).
+            {"long result", "Text2:=1e-9; Text3=2; Text1=99999; Text3=3",
+             "Text11=99999000000000; Text11@=0; Text11?=99999000000000; Text9=0; Text9?="},
+            // A screen reader says a field's name and unit; the power option
+            // renames the first row of its block.
+            {"spoken", "", "Text12#=I résultat / Ampères; Text16#=N. led / ; Text4#=U / Volts"},
+            {"spoken after the power option", "Option1(1)", "Text4#=R / Ohms"},
         };
         testing::addScenarios(rows);
     }
@@ -102,33 +113,6 @@ private slots:
         QCOMPARE(seen, expected);
     }
 
-    void tabsFromTheKeyboard() {
-        const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Tab, 1},    {Qt::Key_PageDown, 2},
-                                                {Qt::Key_PageUp, 1}, {Qt::Key_PageUp, 0},
-                                                {Qt::Key_Backtab, 5}};
-        w->Text1->setFocus();
-        for (auto [key, tab] : keys) {
-            const auto mods = key == Qt::Key_Backtab ? Qt::ControlModifier | Qt::ShiftModifier
-                                                     : Qt::ControlModifier;
-            QTest::keyClick(QApplication::focusWidget(), key, mods);
-            QCOMPARE(w->TabStrip1->currentIndex(), tab);
-            QVERIFY(!w->Picture1[tab]->isHidden());
-        }
-    }
-
-    // A screen reader says a field's name and unit; the power option renames
-    // the first row of its block.
-    void accessibleNames() {
-        auto spoken = [](const QWidget* c) {
-            return c->accessibleName() + " / " + c->accessibleDescription();
-        };
-        QCOMPARE(spoken(w->Text12), QStringLiteral("I résultat / Ampères"));
-        QCOMPARE(spoken(w->Text16), QStringLiteral("N. led / "));
-        QCOMPARE(spoken(w->Text4), QStringLiteral("U / Volts"));
-        QTest::mouseClick(w->Option1[1], Qt::LeftButton);
-        QCOMPARE(spoken(w->Text4), QStringLiteral("R / Ohms"));
-    }
-
     // Qt's own texts are French as well, whatever the locale: a field's menu.
     void fieldMenuIsFrench() {
         const std::unique_ptr<QMenu> menu(w->Text1->createStandardContextMenu());
@@ -157,18 +141,14 @@ private slots:
     // unit; a longer resistance widens its label within the picture, or shows its
     // beginning with the whole of it on hover.
     void schematicValuesFit() {
-        type(w->Text26, "20");
-        type(w->Text28, "12.75");
-        type(w->Text27, "-9.25");
-        for (QLabel* l : w->Timg)
-            QVERIFY2(clipping(l).isEmpty(), qPrintable(l->text()));
-        type(w->Text27, "99.75");
-        w->Text26->setText("7e-13"); // pasted
+        testing::act(*w, "Text26=20; Text28=12.75; Text27=-9.25");
+        for (QLabel* l : w->Timg) QVERIFY2(clipping(l).isEmpty(), qPrintable(l->text()));
+        testing::act(*w, "Text27=99.75; Text26:=7e-13");
         QCOMPARE(w->Timg[0]->text(), QStringLiteral("-1.24285714285714E+17"));
         QVERIFY2(clipping(w->Timg[0]).isEmpty(), qPrintable(clipping(w->Timg[0])));
         QVERIFY(w->Img[0]->rect().contains(w->Timg[0]->geometry()));
         w->Timg[0]->setFont(QFont(w->font().family(), 20)); // now wider than the picture
-        w->Text26->setText("9e-13");
+        testing::act(*w, "Text26:=9e-13");
         QCOMPARE(w->Timg[0]->toolTip(), w->Timg[0]->text());
         QVERIFY(w->Img[0]->rect().contains(w->Timg[0]->geometry()));
     }
@@ -176,19 +156,9 @@ private slots:
     // A result longer than its field shows how it begins, and all of it on hover,
     // after every write, also one that leaves its text as it was.
     void longResultsShowTheirBeginning() {
-        w->Text2->setText("1e-9"); // pasted
-        type(w->Text3, "2");
-        type(w->Text1, "99999");
-        QCOMPARE(w->Text11->text(), QStringLiteral("99999000000000"));
-        QCOMPARE(w->Text11->toolTip(), w->Text11->text());
-        QCOMPARE(w->Text11->cursorPosition(), 0);
-        QVERIFY(w->Text9->toolTip().isEmpty()); // 0 fits
-        type(w->Text3, "3");                    // R = U / I written again, unchanged
-        QCOMPARE(w->Text11->cursorPosition(), 0);
         const QString wide = QStringLiteral("-1.23456789012345E+300");
-        for (QLineEdit* f : {w->Text7, w->Text8, w->Text9, w->Text10, w->Text11, w->Text12,
-                             w->Text17, w->Text18, w->Text20, w->Text25, w->Text29, w->Text33,
-                             w->Text35, w->valst_txt[0], w->valst_txt[1]}) {
+        for (QLineEdit* f : w->findChildren<QLineEdit*>()) {
+            if (!f->isReadOnly() || f->objectName().isEmpty()) continue;
             f->setText(wide);
             f->setText(wide);
             QVERIFY2(f->cursorPosition() == 0 && f->toolTip() == wide, qPrintable(f->objectName()));
@@ -198,58 +168,42 @@ private slots:
 private:
     static QString clipping(QWidget* c) {
         const QFontMetrics fm(c->font());
-        auto tooWide = [](int need, int have) {
-            return need > have ? QStringLiteral("needs %1 px, has %2").arg(need).arg(have)
-                               : QString();
-        };
+        int need = 0, have = c->width();
         if (auto* l = qobject_cast<QLabel*>(c)) {
             if (l->text() == ".") return {}; // the points overlap their neighbours by design
             const QRect box = l->contentsRect();
-            if (l->wordWrap()) {
-                const QRect need = fm.boundingRect(box, Qt::TextWordWrap, l->text());
-                return need.height() > box.height()
-                           ? QStringLiteral("wrapped text needs %1 px high, has %2")
-                                 .arg(need.height())
-                                 .arg(box.height())
-                           : QString();
-            }
-            if (fm.height() > box.height() + 2) return QStringLiteral("too low");
-            return tooWide(fm.horizontalAdvance(l->text()), box.width());
-        }
-        if (auto* e = qobject_cast<QLineEdit*>(c))
-            return tooWide(fm.horizontalAdvance(e->text()) + 8, e->width());
-        if (auto* b = qobject_cast<QPushButton*>(c))
-            return tooWide(fm.horizontalAdvance(b->text()) + 8, b->width());
-        if (auto* b = qobject_cast<QAbstractButton*>(c)) // check box, option button
-            return tooWide(b->sizeHint().width(), b->width());
-        if (auto* g = qobject_cast<QGroupBox*>(c))
-            return tooWide(fm.horizontalAdvance(g->title()) + 12, g->width());
-        if (auto* box = qobject_cast<QComboBox*>(c)) {
+            const QRect r = fm.boundingRect(box, l->wordWrap() ? Qt::TextWordWrap : 0, l->text());
+            if (r.height() > box.height() + 2) return QStringLiteral("too low");
+            need = r.width();
+            have = box.width();
+        } else if (qobject_cast<QLineEdit*>(c) || qobject_cast<QPushButton*>(c)) {
+            need = fm.horizontalAdvance(c->property("text").toString()) + 8;
+        } else if (auto* b = qobject_cast<QAbstractButton*>(c)) { // check box, option button
+            need = b->sizeHint().width();
+        } else if (auto* g = qobject_cast<QGroupBox*>(c)) {
+            need = fm.horizontalAdvance(g->title()) + 12;
+        } else if (auto* box = qobject_cast<QComboBox*>(c)) {
             QStyleOptionComboBox opt;
             opt.initFrom(box);
             opt.editable = box->isEditable();
-            const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &opt,
-                                                             QStyle::SC_ComboBoxEditField, box);
-            int widest = 0;
+            const auto field = QStyle::SC_ComboBoxEditField;
+            have = box->style()->subControlRect(QStyle::CC_ComboBox, &opt, field, box).width();
             for (int i = 0; i < box->count(); ++i)
-                widest = std::max(widest, fm.horizontalAdvance(box->itemText(i)));
-            return tooWide(widest + 2, field.width());
-        }
-        if (auto* bar = qobject_cast<TabStrip*>(c)) {
+                need = std::max(need, fm.horizontalAdvance(box->itemText(i)) + 2);
+        } else if (auto* bar = qobject_cast<TabStrip*>(c)) { // the current caption is bold
             QFont bold = bar->font();
             bold.setBold(true);
-            const QFontMetrics bfm(bold);
+            have = 0;
             for (int i = 0; i < bar->count(); ++i) {
                 const QRect r = bar->tabRect(i);
-                const bool turned = bar->shape() == QTabBar::RoundedWest;
-                const int along = turned ? r.height() : r.width();
-                const QString why = tooWide(bfm.horizontalAdvance(bar->tabText(i)) + 4, along);
-                if (!why.isEmpty()) return bar->tabText(i) + ": " + why;
+                const int along = bar->shape() == QTabBar::RoundedWest ? r.height() : r.width();
+                const int text = QFontMetrics(bold).horizontalAdvance(bar->tabText(i));
+                need = std::max(need, text + 4 - along);
             }
         }
-        return {};
+        return need > have ? QStringLiteral("needs %1 px, has %2").arg(need).arg(have) : QString();
     }
 };
 
-KIREL_TEST_MAIN(TestWindow)
+QTEST_MAIN(TestWindow)
 #include "test_window.moc"

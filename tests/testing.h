@@ -17,33 +17,12 @@
 
 #include "window/app.h"
 #include "window/base.h"
-
-// Like QTEST_MAIN, with the program's own style and font. The headless platform
-// warns each time a list opens its popup; that is no fault.
-#define KIREL_TEST_MAIN(TestObject)                                                                \
-    int main(int argc, char* argv[]) {                                                             \
-        QApplication app(argc, argv);                                                              \
-        kirel::setupApplication(app);                                                              \
-        static const QtMessageHandler testHandler = qInstallMessageHandler(nullptr);               \
-        qInstallMessageHandler([](QtMsgType t, const QMessageLogContext& c, const QString& m) {    \
-            if (!m.startsWith(QLatin1String("This plugin does not support")))                      \
-                testHandler(t, c, m);                                                              \
-        });                                                                                        \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
-        TestObject tc;                                                                             \
-        return QTest::qExec(&tc, argc, argv);                                                      \
-    }
+#include "window/controls.h"
 
 namespace testing {
 
-// A window shown and active, as the user finds it.
-inline std::unique_ptr<Base> openWindow() {
-    auto w = std::make_unique<Base>();
-    w->show();
-    w->activateWindow();
-    if (!QTest::qWaitForWindowActive(w.get())) qWarning("the window did not become active");
-    return w;
-}
+inline const QLocale french(QLocale::French, QLocale::France);
+inline const QLocale english(QLocale::English, QLocale::UnitedStates);
 
 // Replaces the whole text of a field by typing: select all, then the keys.
 inline void type(QLineEdit* field, const QString& text) {
@@ -80,13 +59,6 @@ inline void typeInto(QComboBox* list, const QString& text) {
 //   Check1        clicks the control (button, check box, option button, label)
 //   valres=100    a calculator hands 100 ohms over to the "Résis" tab
 //   tab=4         turns to the fifth tab; locale=fr sets the French locale
-inline QLocale french() {
-    return QLocale(QLocale::French, QLocale::France);
-}
-inline QLocale english() {
-    return QLocale(QLocale::English, QLocale::UnitedStates);
-}
-
 inline void act(Base& w, const QString& steps) {
     for (const QString& step : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
         const qsizetype at = step.indexOf(QRegularExpression(QStringLiteral("[=~]")));
@@ -98,7 +70,7 @@ inline void act(Base& w, const QString& steps) {
         } else if (name == QLatin1String("tab")) {
             w.TabStrip1->setCurrentIndex(value.toInt());
         } else if (name == QLatin1String("locale")) {
-            QLocale::setDefault(value == QLatin1String("fr") ? french() : english());
+            QLocale::setDefault(value == QLatin1String("fr") ? french : english);
         } else if (at < 0) {
             QWidget* c = w.findChild<QWidget*>(name);
             QVERIFY2(c, qPrintable("no control " + name));
@@ -121,11 +93,23 @@ inline void act(Base& w, const QString& steps) {
 
 // What a control shows, by its name: a field's, label's or list's text; "-" for
 // a hidden control; "valres" is the last resistance handed over; "Text1@" is
-// where the caret of Text1 stands.
+// where the caret of Text1 stands; "Text1#" what a screen reader says of it;
+// "Combo2!" whether a list is locked, and greyed; "Text1?" its tooltip.
 inline QString read(const Base& w, const QString& name) {
     if (name == QLatin1String("valres")) return w.valres;
+    const QString base = name.chopped(1);
     if (name.endsWith(u'@'))
-        return QString::number(w.findChild<QLineEdit*>(name.chopped(1))->cursorPosition());
+        return QString::number(w.findChild<QLineEdit*>(base)->cursorPosition());
+    if (name.endsWith(u'?')) return w.findChild<QWidget*>(base)->toolTip();
+    if (name.endsWith(u'#')) {
+        const QWidget* c = w.findChild<QWidget*>(base);
+        return c->accessibleName() + " / " + c->accessibleDescription();
+    }
+    if (name.endsWith(u'!')) {
+        const QComboBox* list = w.findChild<QComboBox*>(base);
+        return (isLocked(list) ? QStringLiteral("locked") : QStringLiteral("open")) +
+               (textColour(list) == theme::scrollBar() ? QStringLiteral(" grey") : QString());
+    }
     const QWidget* c = w.findChild<QWidget*>(name);
     if (!c) return QStringLiteral("(none)");
     if (c->isHidden()) return QStringLiteral("-");
@@ -135,10 +119,12 @@ inline QString read(const Base& w, const QString& name) {
     return QStringLiteral("shown");
 }
 
+// What a suite reads of its own by a name, beyond single controls.
+using Own = std::function<std::optional<QString>(const QString&)>;
+
 // The expected "name=text; name=text" read back from the window, to compare with
 // the expectation; a suite reads names of its own through more.
-inline QString seen(const Base& w, const QString& expected,
-                    const std::function<std::optional<QString>(const QString&)>& more = {}) {
+inline QString seen(const Base& w, const QString& expected, const Own& more = {}) {
     QStringList out;
     for (const QString& pair : expected.split(QStringLiteral("; "))) {
         const QString name = pair.section(u'=', 0, 0);
@@ -148,34 +134,62 @@ inline QString seen(const Base& w, const QString& expected,
     return out.join(QStringLiteral("; "));
 }
 
-// A table of scenarios, one row a {name, steps, what the window shows}.
-// A row's texts may name parts that fill() writes out.
+// A table of scenarios, one row a {name, steps, what the window shows}; %1, %2…
+// in a row stand for parts, steps or expectations that several rows share.
 template <std::size_t N>
-void addScenarios(const char* const (&rows)[N][3],
-                  const std::function<QString(const char*)>& fill = [](const char* t) {
-                      return QString::fromUtf8(t);
-                  }) {
+void addScenarios(const char* const (&rows)[N][3], const QStringList& parts = {}) {
+    auto fill = [&](const char* row) {
+        QString text = QString::fromUtf8(row);
+        for (qsizetype i = parts.size(); i > 0; --i) // %12 before %1
+            text.replace(u'%' + QString::number(i), parts[i - 1]);
+        return text;
+    };
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("shown");
     for (const auto& r : rows) QTest::newRow(r[0]) << fill(r[1]) << fill(r[2]);
 }
 
 // Runs the steps of the current row, then compares what the window shows.
-inline void runScenario(Base& w, const std::function<std::optional<QString>(const QString&)>& more = {}) {
+inline void runScenario(Base& w, const Own& more = {}) {
     QFETCH(QString, steps);
     QFETCH(QString, shown);
     act(w, steps);
     QCOMPARE(seen(w, shown, more), shown);
 }
 
-// Sets the default locale for one test and restores the previous one after it.
-class LocaleScope {
-public:
-    explicit LocaleScope(const QLocale& l) : saved_(QLocale()) { QLocale::setDefault(l); }
-    ~LocaleScope() { QLocale::setDefault(saved_); }
+// A suite of window tests: the program's own style, font and translations, a
+// fresh window for each test, shown, active and turned to the suite's tab, and
+// the English locale back after it.
+class WindowSuite : public QObject {
+    Q_OBJECT
+
+protected:
+    explicit WindowSuite(int tab = 0) : tab_(tab) {}
+    std::unique_ptr<Base> w;
+
+private slots:
+    void initTestCase() {
+        kirel::setupApplication(*qApp);
+        // The headless platform warns each time a list opens its popup; that is no fault.
+        static const QtMessageHandler testLog = qInstallMessageHandler(nullptr);
+        qInstallMessageHandler([](QtMsgType t, const QMessageLogContext& c, const QString& m) {
+            if (!m.startsWith(QLatin1String("This plugin does not support"))) testLog(t, c, m);
+        });
+    }
+    void init() {
+        w = std::make_unique<Base>();
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w->TabStrip1->setCurrentIndex(tab_);
+    }
+    void cleanup() {
+        w.reset();
+        QLocale::setDefault(english);
+    }
 
 private:
-    QLocale saved_;
+    int tab_;
 };
 
 } // namespace testing

@@ -32,9 +32,6 @@ QString line(std::vector<QLabel*> labels, const QLabel* unit) {
     for (QLabel* l : labels) out += l->text();
     return out + ' ' + unit->text();
 }
-QString valueLine(const Base& w) {
-    return line({w.val_lbl.begin(), w.val_lbl.end()}, w.Label4);
-}
 
 // What the tab shows beyond single controls: "bands", the drawn bands named by
 // their lists (a band not wearing its list's colour reads "?"); "value", the
@@ -52,16 +49,15 @@ std::optional<QString> own(const Base& w, const QString& name) {
         }
         return bands.join(' ');
     }
-    if (name == QLatin1String("value")) return valueLine(w);
+    if (name == QLatin1String("value")) return line({w.val_lbl.begin(), w.val_lbl.end()}, w.Label4);
     const QString digits =
         line({w.Label8[0], w.Label8[1], w.Label8[2], w.Label9[0], w.Label9[1]}, w.Label11);
     if (name == QLatin1String("digits")) return digits;
     if (name == QLatin1String("finder")) {
         const QColor frame = w.Resok_sh->borderColor();
-        return w.valst_txt[0]->text() + " < " + digits + " < " + w.valst_txt[1]->text() +
-               (frame == QColor(0, 255, 0)   ? " green"
-                : frame == QColor(255, 0, 0) ? " red"
-                                             : " ?");
+        const QString verdict = frame == Qt::green ? "green" : frame == Qt::red ? "red" : "?";
+        return w.valst_txt[0]->text() + " < " + digits + " < " + w.valst_txt[1]->text() + ' ' +
+               verdict;
     }
     return std::nullopt;
 }
@@ -177,13 +173,13 @@ private slots:
         for (int m = 0; m < 12; ++m) {
             const QString colour = w->Combo6->itemText(m);
             testing::act(*w, "Combo1=4 anneaux; Combo2~Jaune; Combo3~Violet; Combo6~" + colour);
-            QCOMPARE(ohms(valueLine(*w)), 47 * std::pow(10, m - 2));
+            QCOMPARE(ohms(*own(*w, "value")), 47 * std::pow(10, m - 2));
             testing::act(*w, "Combo1=5 anneaux; Combo4~Noir; Combo6~" + colour + "; Combo4~Rouge");
-            QCOMPARE(ohms(valueLine(*w)), 472 * std::pow(10, m - 2));
+            QCOMPARE(ohms(*own(*w, "value")), 472 * std::pow(10, m - 2));
         }
         for (int n = 0; n < 10; ++n) {
             testing::act(*w, "Combo1=CMS/SMD; cms1=4; cms2=7; cms3=" + QString::number(n));
-            QCOMPARE(ohms(valueLine(*w)), 47 * std::pow(10, n));
+            QCOMPARE(ohms(*own(*w, "value")), 47 * std::pow(10, n));
         }
         testing::act(*w, "Combo1=Déterminer; Combo8=4; Combo9=7; Combo10=5");
         for (int m = 0; m < 10; ++m)

@@ -77,8 +77,8 @@ struct Run {
     }
 
     QString broken() const {
-        auto shown = [](const auto& ws) {
-            return std::ranges::count_if(ws, [](QWidget* x) { return !x->isHidden(); });
+        auto shown = [](const auto& widgets) {
+            return std::ranges::count_if(widgets, std::not_fn(&QWidget::isHidden));
         };
         if (shown(w.Picture1) != 1) return QStringLiteral("not one main panel");
         if (shown(w.Picture2) != 1) return QStringLiteral("not one led panel");

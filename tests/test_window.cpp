@@ -84,8 +84,7 @@ private slots:
     void scenarios() { testing::runScenario(*w); }
 
     // The Tab key walks each tab's inputs in reading order: tab, sub-tab, order.
-    void tabOrder_data() {
-        QTest::addColumn<QString>("walk");
+    void tabOrder() {
         for (const char* walk :
              {"0 0 Option2(0) Text1 Text2 Text3 Raz1 Option1(0) Text4 Text5 Text6 Raz2 TabStrip1",
               "1 0 TabStrip2 Text13 Text14 Text15 Text16 TabStrip1",
@@ -93,24 +92,21 @@ private slots:
               "2 0 Text28 Text27 Text26 Combo7(0) Valpro_txt TabStrip1",
               "3 0 Text31 Text32 Text34 TabStrip1",
               "4 0 Combo1 Combo2 Combo3 Combo4 Combo6 Combo5 Combo8 Combo9 Combo10 Check1 Combo11 "
-              "Combo12 Combo7(1) TabStrip1"})
-            QTest::newRow(walk) << QString(walk);
-    }
-    void tabOrder() {
-        QFETCH(QString, walk);
-        QStringList expected = walk.split(' ');
-        w->TabStrip1->setCurrentIndex(expected.takeFirst().toInt());
-        w->TabStrip2->setCurrentIndex(expected.takeFirst().toInt());
-        w->findChild<QWidget*>(expected.first())->setFocus();
-        QStringList seen{expected.first()};
-        while (seen.size() < expected.size()) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget* f = QApplication::focusWidget();
-            if (f && qobject_cast<QComboBox*>(f->parentWidget()))
-                f = f->parentWidget(); // its line edit
-            seen << (f ? f->objectName() : QStringLiteral("(none)"));
+              "Combo12 Combo7(1) TabStrip1"}) {
+            QStringList expected = QString(walk).split(' ');
+            w->TabStrip1->setCurrentIndex(expected.takeFirst().toInt());
+            w->TabStrip2->setCurrentIndex(expected.takeFirst().toInt());
+            w->findChild<QWidget*>(expected.first())->setFocus();
+            QStringList seen{expected.first()};
+            while (seen.size() < expected.size()) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QWidget* f = QApplication::focusWidget();
+                if (f && qobject_cast<QComboBox*>(f->parentWidget()))
+                    f = f->parentWidget(); // its line edit
+                seen << (f ? f->objectName() : QStringLiteral("(none)"));
+            }
+            QCOMPARE(seen, expected);
         }
-        QCOMPARE(seen, expected);
     }
 
     // Qt's own texts are French as well, whatever the locale: a field's menu.
@@ -135,6 +131,20 @@ private slots:
                 clipped << c->objectName() + " off its panel";
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("\n")));
+    }
+
+    // The main strip's turned captions: each one drawn, the chosen one in bold.
+    void chosenCaptionIsBold() {
+        auto ink = [this](int tab) { // dark pixels within the tab
+            const QImage img = w->TabStrip1->grab(w->TabStrip1->tabRect(tab)).toImage();
+            int dark = 0;
+            for (int i = 0; i < img.width() * img.height(); ++i)
+                dark += qGray(img.pixel(i % img.width(), i / img.width())) < 100;
+            return dark;
+        };
+        const int chosen = ink(0), other = ink(1);
+        w->TabStrip1->setCurrentIndex(1);
+        QVERIFY(chosen > ink(0) * 1.2 && ink(1) > other * 1.2 && other > 0);
     }
 
     // The values written over the zener schematic keep five characters and the

@@ -21,17 +21,16 @@
 
 namespace testing {
 
+// The two locales the tests run in: a decimal comma and a decimal point.
 inline const QLocale french(QLocale::French, QLocale::France);
 inline const QLocale english(QLocale::English, QLocale::UnitedStates);
 
-// Replaces the whole text of a field by typing: select all, then the keys.
+// Replaces the whole text of a field by typing: select all, then the keys, or
+// Backspace ("\b") for no text.
 inline void type(QLineEdit* field, const QString& text) {
     field->setFocus();
     field->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(field, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(field, text);
+    QTest::keyClicks(field, text.isEmpty() ? QStringLiteral("\b") : text);
 }
 
 // Picks an item the way a user does: opens the list and clicks the item.

@@ -82,8 +82,6 @@ private slots:
              "Text17=0; Text18=0; errors=none"},
             {"series, zero current stops", "%5; Text15=0", "Text17=-50; errors=series"},
             {"series, error clears", "%5; Text13=12", "Text17=300; errors=none"},
-            {"series in French", "locale=fr; Text13=12,1; Text14=2; Text15=300; Text16=1",
-             "Text17=33,7; Text18=3,03; valres=33,7"},
             // LEDs in parallel.
             {"parallel", "%6Text24=3", "Text20=50; errors=none; valres=50"},
             {"parallel, half ohm to even", "%6Text24=4", "Text20=38"},
@@ -138,12 +136,14 @@ private slots:
              "Text33=1; Text35=4.4"},
             {"transistor, zero current", "Text31=100; Text32=50; Text34=5; Text31=0",
              "Text33=0; Text35=2.2"},
-            {"transistor in French", "locale=fr; Text31=100,5; Text32=150; Text34=5",
-             "Text33=0,67; Text35=6,57"},
-            // Under a French locale a decimal comma counts on every tab (the LED and
-            // transistor rows above), the point still chosen.
+            // Under a French locale a decimal comma counts on every tab, the point still
+            // chosen, and results are written with a comma.
             {"French comma, Ohm", "locale=fr; Text1=5,1", "Text11=5,1"},
             {"French comma, power", "locale=fr; Text4=2,5", "Text7=2,5"},
+            {"French comma, LED", "locale=fr; Text13=12,1; Text14=2; Text15=300; Text16=1",
+             "Text17=33,7; Text18=3,03; valres=33,7"},
+            {"French comma, transistor", "locale=fr; Text31=100,5; Text32=150; Text34=5",
+             "Text33=0,67; Text35=6,57"},
         };
         testing::addScenarios(rows, parts);
     }

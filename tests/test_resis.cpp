@@ -86,24 +86,24 @@ private slots:
              "bands=Jaune Violet Rouge Marron Or; value=4.72 k Ohms"},
             // Each mode entered from the four-band mode with a point on the value line,
             // so that what a mode leaves alone shows; then a colour typed into the first list.
-            {"finder mode",
+            {"modes, finder entered",
              "Combo1=4 anneaux; Combo2~Rouge; Combo6~Or; Combo1=Déterminer; Combo2~Rouge",
              "Determiner=shown; Picture5=-; Picture6=-; Combo4=Noir; Line11=shown; val_lbl(2)=-; "
              "val_lbl(3)=-; bands=Marron Noir Noir Noir Or; Combo2!=locked grey; "
              "Combo3!=locked grey; Combo4!=locked grey; Combo5!=locked grey; Combo6!=locked grey"},
-            {"four-band mode", "Combo1=4 anneaux; Combo6~Or; Combo1=4 anneaux; Combo2~Rouge",
+            {"modes, four bands", "Combo1=4 anneaux; Combo6~Or; Combo1=4 anneaux; Combo2~Rouge",
              "Determiner=-; Picture5=-; Picture6=-; Combo4=-; Line11=-; val_lbl(2)=-; "
              "val_lbl(3)=.; bands=Rouge Noir Or Or; Combo2!=open; Combo6!=open"},
-            {"five-band mode", "Combo1=4 anneaux; Combo6~Or; Combo1=5 anneaux; Combo2~Rouge",
+            {"modes, five bands", "Combo1=4 anneaux; Combo6~Or; Combo1=5 anneaux; Combo2~Rouge",
              "Determiner=-; Picture5=-; Picture6=-; Combo4=Noir; Line11=shown; val_lbl(2)=0; "
              "val_lbl(3)=-; bands=Rouge Noir Noir Or Or; Combo4!=open"},
-            {"SMD mode", "Combo1=4 anneaux; Combo6~Or; Combo1=CMS/SMD",
+            {"modes, SMD", "Combo1=4 anneaux; Combo6~Or; Combo1=CMS/SMD",
              "Determiner=-; Picture5=shown; Picture6=shown; Combo4=-; Line11=-; val_lbl(2)=-; "
              "val_lbl(3)=-"},
-            {"two digits", "Check1",
+            {"third digit off", "Check1",
              "Combo10!=locked grey; Label8(2)=-; Shape4=-; Combo4=-; Line10=-; Line11=-; "
              "Line12=-; finder=9.1 < 10 Ohms < 11 green"},
-            {"three digits again", "Check1; Check1",
+            {"third digit back", "Check1; Check1",
              "Combo10!=open; Label8(2)=0; Shape4=shown; Combo4=Noir; Line10=shown; Line11=shown; "
              "Line12=shown; finder=91 < 100 Ohms < 110 green"},
             {"finder tolerance", "Combo12=1%", "Combo5=Marron; tol_lbl=1"},

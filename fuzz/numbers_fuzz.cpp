@@ -6,7 +6,8 @@
 //    the locale reading, to the same number at 15 significant digits, with only
 //    digits, sign, decimal point and exponent in it;
 //  - as text (UTF-8, Latin-1 and raw UTF-16): the numeric test must agree with
-//    the locale reading, the leading-number reading never gives NaN, every
+//    the locale reading, a field reads every text the test accepts as the
+//    locale converts it, the leading-number reading never gives NaN, every
 //    number read is written and read back as above, and where a text can only
 //    mean one number (C-syntax characters, the locale's decimal separator as
 //    its point) both readings give it.
@@ -113,6 +114,12 @@ void checkText(const QString& text) {
         const numbers::Num n = numbers::localeNumber(text, *locale);
         check(numbers::isNumeric(text, *locale) == n.has_value(),
               "numeric test and locale reading disagree", text, n.value_or(0), *locale);
+        // A field reads what the numeric test accepts as the locale converts it,
+        // anything else by the leading reading.
+        const double field = numbers::fieldNumber(text, *locale);
+        const double meant = n ? *n : lead;
+        check(field == meant && std::signbit(field) == std::signbit(meant),
+              "field reading is neither the locale's nor the leading one", text, field, *locale);
         if (!n) continue;
         check(std::isfinite(*n), "locale reading gave a non-finite number", text, *n, *locale);
         checkWriting(*n, *locale);

@@ -24,18 +24,14 @@ for p in "${packages[@]}"; do
   fi
 done
 
-# A French C locale, so that the tests can run the number rules under a comma
-# LC_NUMERIC (the program must not depend on it).
-need_locale() { ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; }
-
-[ ${#missing[@]} -eq 0 ] && ! need_locale && exit 0
+[ ${#missing[@]} -eq 0 ] && exit 0
 
 if [ "$(id -u)" -eq 0 ]; then
   SUDO=()
 elif command -v sudo >/dev/null 2>&1; then
   SUDO=(sudo)
 else
-  echo "Missing packages (${missing[*]}) or locale fr_FR.UTF-8, and neither root nor sudo available." >&2
+  echo "Missing packages (${missing[*]}), and neither root nor sudo available." >&2
   exit 1
 fi
 if [ ${#missing[@]} -gt 0 ]; then
@@ -43,8 +39,4 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   "${SUDO[@]}" apt-get update -qq
   "${SUDO[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
-if need_locale; then
-  echo "Generating the locale fr_FR.UTF-8"
-  "${SUDO[@]}" localedef -i fr_FR -f UTF-8 fr_FR.UTF-8
 fi

@@ -6,9 +6,9 @@
 
 int main(int argc, char* argv[]) {
     if (const auto answered = kirel::answerCommandLine(argc, argv)) return *answered;
-    QApplication app(argc, argv);
-    kirel::setupApplication(app);
+    const auto app = kirel::openDisplay(argc, argv);
+    kirel::setupApplication(*app);
     Base window;
     window.show();
-    return app.exec();
+    return app->exec();
 }

@@ -109,7 +109,10 @@ private slots:
             {"zener, resistance typed above", "%2Valpro_txt=470",
              "Valpro_txt=470; Text29=14.681; lamp=red"},
             {"zener, a letter becomes 1", "%2Valpro_txt=x",
-             "Valpro_txt=1; Valpro_txt@=1; Text29=6900"},
+             "Valpro_txt=1; Valpro_txt@=0-1; Text29=6900"},
+            {"zener, grouped resistance, point chosen",
+             "locale=fr; tab=2; Text28=12; Text27=5; Text26=20; Valpro_txt:=1 000",
+             "Text29=7; lamp=red"},
             {"zener, 0 changes nothing", "%2Valpro_txt=0",
              "Valpro_txt=0; Text29=20.909; lamp=green"},
             {"zener, equal current", "tab=2; Text28=12; Text27=5; Text26=20; Valpro_txt=350",
@@ -144,6 +147,14 @@ private slots:
              "Text17=33,7; Text18=3,03; valres=33,7"},
             {"French comma, transistor", "locale=fr; Text31=100,5; Text32=150; Text34=5",
              "Text33=0,67; Text35=6,57"},
+            // A text the locale reads whole is read as it shows: group separators,
+            // other blanks, the minus sign U+2212, the locale's own digits.
+            {"grouped in French", "locale=fr; Text1:=2 300; Text3:=1\u202f000", "Text12=2,3"},
+            {"grouped in English, minus sign", "Text1:=1,000; Text3:=\u22125", "Text12=-200"},
+            {"grouped in German", "locale=de_DE; Text1:=1.000; Text3:=4", "Text12=250"},
+            {"Arabic digits", "locale=ar_EG; Text1:=\u0665\u0660; Text3:=\u0665", "Text12=10"},
+            {"series, supply after a blank", "Text13:=\u202f12; Text14=2; Text15=20; Text16=3",
+             "Text17=300; errors=none"},
         };
         testing::addScenarios(rows, parts);
     }

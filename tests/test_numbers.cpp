@@ -1,5 +1,5 @@
-// The number rules, without a window: numeric test, both readings, the writing
-// rule and rounding, in a point locale and a comma locale.
+// The number rules, without a window: numeric test, the readings, the writing
+// rule and rounding, in a point locale and a comma locale (and a few others).
 
 #include <QTest>
 #include <clocale>
@@ -16,17 +16,20 @@ class TestNumbers : public QObject {
     const QLocale fr{QLocale::French, QLocale::France};
 
 private slots:
-    // Whether a text is a number ("yy": in English and in French), and what the
-    // leading-number reading makes of it in each.
+    // Whether a text is a number ("yy": in English and in French), and the number
+    // a calculator reads from it in each: the locale's when the text is one, else
+    // the leading number. A row may name another locale than English first.
     void reading_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("numeric");
+        QTest::addColumn<QString>("first");
         QTest::addColumn<double>("english");
         QTest::addColumn<double>("french");
         const struct {
             const char* text;
             const char* numeric;
             double english, french;
+            const char* first = "en_US";
         } rows[] = {
             {"12", "yy", 12, 12},      {"2.5", "yn", 2.5, 2.5},
             {"2,5", "ny", 2, 2.5},     {"12.", "yn", 12, 12},
@@ -39,18 +42,26 @@ private slots:
             {"12a5", "nn", 12, 12},    {"", "nn", 0, 0},
             {"-", "nn", 0, 0},         {".", "nn", 0, 0},
             {"nan", "nn", 0, 0},       {"inf", "nn", 0, 0},
-            {"\u00a05", "yy", 0, 0}, // no blank to the reading
+            // Group separators, other blanks, the minus sign, other digits.
+            {"1 000", "ny", 1, 1000},  {"1\u202f000", "ny", 1, 1000},
+            {"1,000", "yy", 1000, 1},  {"\u00a05\r", "yy", 5, 5},
+            {"\u22125", "yy", -5, -5}, {"1.000", "yn", 1000, 1, "de_DE"},
+            {"\u0665", "yn", 5, 0, "ar_EG"}, {"\u06f5", "yn", 5, 0, "fa_IR"},
+            {"\u09eb", "yn", 5, 0, "bn_BD"},
         };
         for (const auto& r : rows)
-            QTest::newRow(r.text) << QString::fromUtf8(r.text) << r.numeric << r.english << r.french;
+            QTest::newRow(r.text) << QString::fromUtf8(r.text) << r.numeric << r.first
+                                  << r.english << r.french;
     }
     void reading() {
         QFETCH(QString, text);
         QFETCH(QString, numeric);
-        QCOMPARE(QString(isNumeric(text, en) ? "y" : "n") + (isNumeric(text, fr) ? "y" : "n"),
+        QFETCH(QString, first);
+        const QLocale one(first);
+        QCOMPARE(QString(isNumeric(text, one) ? "y" : "n") + (isNumeric(text, fr) ? "y" : "n"),
                  numeric);
-        QTEST(leadingNumber(text, en), "english");
-        QTEST(leadingNumber(text, fr), "french");
+        QTEST(fieldNumber(text, one), "english");
+        QTEST(fieldNumber(text, fr), "french");
     }
 
     // The process runs under the user's C locale (Qt sets it); a comma there must

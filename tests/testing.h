@@ -57,7 +57,8 @@ inline void typeInto(QComboBox* list, const QString& text) {
 //   Combo5=Marron picks the item of the list; Combo2~Rouge types into its edit part
 //   Check1        clicks the control (button, check box, option button, label)
 //   valres=100    a calculator hands 100 ohms over to the "Résis" tab
-//   tab=4         turns to the fifth tab; locale=fr sets the French locale
+//   tab=4         turns to the fifth tab; locale=fr sets the French locale,
+//                 locale=de_DE any other
 inline void act(Base& w, const QString& steps) {
     for (const QString& step : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
         const qsizetype at = step.indexOf(QRegularExpression(QStringLiteral("[=~]")));
@@ -69,7 +70,7 @@ inline void act(Base& w, const QString& steps) {
         } else if (name == QLatin1String("tab")) {
             w.TabStrip1->setCurrentIndex(value.toInt());
         } else if (name == QLatin1String("locale")) {
-            QLocale::setDefault(value == QLatin1String("fr") ? french : english);
+            QLocale::setDefault(value == QLatin1String("fr") ? french : QLocale(value));
         } else if (at < 0) {
             QWidget* c = w.findChild<QWidget*>(name);
             QVERIFY2(c, qPrintable("no control " + name));
@@ -92,13 +93,16 @@ inline void act(Base& w, const QString& steps) {
 
 // What a control shows, by its name: a field's, label's or list's text; "-" for
 // a hidden control; "valres" is the last resistance handed over; "Text1@" is
-// where the caret of Text1 stands; "Text1#" what a screen reader says of it;
+// where the caret of Text1 stands ("0-1": the caret at 1, 0 to 1 selected); "Text1#" what a screen reader says of it;
 // "Combo2!" whether a list is locked, and greyed; "Text1?" its tooltip.
 inline QString read(const Base& w, const QString& name) {
     if (name == QLatin1String("valres")) return w.valres;
     const QString base = name.chopped(1);
-    if (name.endsWith(u'@'))
-        return QString::number(w.findChild<QLineEdit*>(base)->cursorPosition());
+    if (name.endsWith(u'@')) {
+        const QLineEdit* f = w.findChild<QLineEdit*>(base);
+        const QString caret = QString::number(f->cursorPosition());
+        return f->hasSelectedText() ? QString::number(f->selectionStart()) + '-' + caret : caret;
+    }
     if (name.endsWith(u'?')) return w.findChild<QWidget*>(base)->toolTip();
     if (name.endsWith(u'#')) {
         const QWidget* c = w.findChild<QWidget*>(base);
@@ -157,8 +161,8 @@ inline void runScenario(Base& w, const Own& more = {}) {
 }
 
 // A suite of window tests: the program's own style, font and translations, a
-// fresh window for each test, shown, active and turned to the suite's tab, and
-// the English locale back after it.
+// fresh window for each test in the English locale, whatever the user's, shown,
+// active and turned to the suite's tab.
 class WindowSuite : public QObject {
     Q_OBJECT
 
@@ -176,16 +180,14 @@ private slots:
         });
     }
     void init() {
+        QLocale::setDefault(english);
         w = std::make_unique<Base>();
         w->show();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         w->TabStrip1->setCurrentIndex(tab_);
     }
-    void cleanup() {
-        w.reset();
-        QLocale::setDefault(english);
-    }
+    void cleanup() { w.reset(); }
 
 private:
     int tab_;

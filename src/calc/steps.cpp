@@ -9,7 +9,7 @@
 namespace calc {
 
 Num leading(const QLineEdit* field) {
-    return numbers::finite(numbers::leadingNumber(field->text()));
+    return numbers::finite(numbers::fieldNumber(field->text()));
 }
 
 Num inLocale(const QLineEdit* field) { return numbers::localeNumber(field->text()); }
@@ -42,6 +42,11 @@ void write(NoteLabel* note, Num v) {
 
 void write(QString& text, Num v) {
     if (v) text = numbers::writeNumber(*v);
+}
+
+void repairToOne(QLineEdit* field) {
+    field->setText(QStringLiteral("1"));
+    field->setSelection(0, 1);
 }
 
 void showLedError(QLabel* message, const std::array<Segment*, 3>& bracket, bool on) {

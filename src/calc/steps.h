@@ -23,8 +23,9 @@ namespace calc {
 
 using numbers::Num;
 
-// The leading-number reading of a field (what the user typed: "." or the
-// locale's decimal separator is the point; any other character ends the number).
+// What the user typed: the locale's number when the field's whole text is one,
+// else the leading-number reading ("." or the locale's decimal separator is the
+// point; any other character ends the number).
 Num leading(const QLineEdit* field);
 // The locale reading of a field (what the program wrote into it, or a value
 // read with the locale); empty when the text is no number.
@@ -43,6 +44,11 @@ inline Num rounded(Num v, int decimals) { return numbers::roundTo(v, decimals); 
 void write(QLineEdit* field, Num v);
 void write(NoteLabel* note, Num v);
 void write(QString& text, Num v);
+
+// A field whose text is no number becomes "1", selected with the caret at its
+// end, so that the next key replaces it. Setting the text runs the field's
+// handler again, with 1.
+void repairToOne(QLineEdit* field);
 
 // The LED panels' error: the message and the red bracket tying it to the
 // resistance, shown or cleared together.

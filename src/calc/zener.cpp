@@ -57,19 +57,16 @@ void Base::zener() {
 // The current that the chosen resistance lets through, and its lamp: green above
 // the wanted current, yellow equal, red below.
 void Base::Valpro_txt_Change() {
-    if (!numbers::isNumeric(Valpro_txt->text())) {
-        Valpro_txt->setText(QStringLiteral("1")); // runs this handler again, with 1 ohm
-        Valpro_txt->setCursorPosition(1);
+    const Num chosen = inLocale(Valpro_txt);
+    if (!chosen) {
+        repairToOne(Valpro_txt); // runs this handler again, with 1 ohm
         return;
     }
-    // With the point chosen, fields are read up to the first character that is not
-    // part of a number; with the comma, whole, in the user's locale.
+    if (*chosen == 0) return;
+    // The other fields: with the point chosen, read as typed; with the comma,
+    // whole, in the user's locale.
     const auto read = pointdec ? leading : inLocale;
-    if (pointdec ? read(Valpro_txt) == 0
-                 : QStringList{QString(), QStringLiteral("0"), QStringLiteral("0,")}.contains(
-                       Valpro_txt->text()))
-        return;
-    write(Text29, rounded((read(Text28) - read(Text27)) / read(Valpro_txt) * 1000, 3));
+    write(Text29, rounded((read(Text28) - read(Text27)) / chosen * 1000, 3));
 
     const Num current = inLocale(Text29);
     const Num wanted = read(Text26);

@@ -18,6 +18,10 @@ Base::Base(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Base"));
     setWindowTitle(title());
     setFixedSize(tw(kWidth), tw(kHeight));
+    // A fixed size: no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
 
     // Panels and their labels stand on the window background of the system
     // (white by default): the base colour of the palette.

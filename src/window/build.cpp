@@ -134,7 +134,9 @@ QRadioButton* option(QWidget* parent, const char* name, const QString& text, QRe
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& text, QRect twips) {
-    return named(new QPushButton(text, parent), name, twips);
+    auto* b = new QPushButton(text, parent);
+    b->setAutoDefault(true); // Return or Enter presses it when it has the focus
+    return named(b, name, twips);
 }
 
 QGroupBox* frame(QWidget* parent, const char* name, const QString& title, QRect twips) {

@@ -1,8 +1,11 @@
 #include "window/commandline.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <cstdio>
+#include <cstdlib>
+#include <tuple>
+#include <vector>
 
 #include "window/app.h"
 
@@ -30,6 +33,27 @@ void addQtOptions(QCommandLineParser& parser) {
 
 void print(std::FILE* to, const QString& text) { std::fputs(text.toUtf8().constData(), to); }
 
+// An answer on standard output: 0 once it is written, 1 when it cannot be.
+int answer(const QString& text) {
+    print(stdout, text);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+    print(stderr, QString::fromUtf8("kirel: impossible d'écrire sur la sortie standard\n"));
+    return 1;
+}
+
+// What Qt says while it opens the display, held until the display is open.
+QtMessageHandler gPrevious = nullptr;
+std::vector<std::tuple<QtMsgType, QByteArray, QString>> gHeld;
+
+void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg) { // no display: Qt's advice (reinstall) would only mislead
+        print(stderr, QString::fromUtf8("kirel: impossible d'ouvrir un affichage pour la "
+                                        "fenêtre (aucun écran disponible)\n"));
+        std::_Exit(1);
+    }
+    gHeld.emplace_back(type, QByteArray(context.category), message);
+}
+
 } // namespace
 
 std::optional<int> answerCommandLine(int argc, char* argv[]) {
@@ -53,23 +77,27 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
     parser.addOptions({help, version});
     addQtOptions(parser);
 
-    if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
-        const QString why = parser.positionalArguments().isEmpty()
-                                ? parser.errorText()
+    const bool parsed = parser.parse(QCoreApplication::arguments());
+    if (!parsed || !parser.positionalArguments().isEmpty()) {
+        const QString why = !parsed ? parser.errorText() // the unknown option first
                                 : QString::fromUtf8("Argument inattendu : %1")
                                       .arg(parser.positionalArguments().constFirst());
         print(stderr, QStringLiteral("kirel: %1\n\n%2").arg(why, parser.helpText()));
         return 2;
     }
-    if (parser.isSet(help)) {
-        print(stdout, parser.helpText());
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        print(stdout, QStringLiteral("kirel %1\n").arg(QStringLiteral(KIREL_VERSION)));
-        return 0;
-    }
+    if (parser.isSet(help)) return answer(parser.helpText());
+    if (parser.isSet(version)) return answer(QStringLiteral("kirel %1\n").arg(QStringLiteral(KIREL_VERSION)));
     return std::nullopt;
+}
+
+std::unique_ptr<QApplication> openDisplay(int& argc, char* argv[]) {
+    gPrevious = qInstallMessageHandler(holdMessage);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(gPrevious);
+    for (const auto& [type, category, message] : gHeld)
+        gPrevious(type, QMessageLogContext(nullptr, 0, nullptr, category.constData()), message);
+    gHeld.clear();
+    return app;
 }
 
 } // namespace kirel

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
 #include <QStylePainter>
 #include <QSvgRenderer>
@@ -187,12 +188,13 @@ void setLocked(QComboBox* list, bool locked) {
     QObject* filter = list->findChild<QObject*>(LockFilter::kName, Qt::FindDirectChildrenOnly);
     if (!filter) filter = new LockFilter(list);
     list->setProperty("locked", locked);
-    QList<QObject*> targets{list};
+    QList<QWidget*> targets{list};
     if (list->lineEdit()) {
         list->lineEdit()->setReadOnly(locked);
         targets << list->lineEdit();
     }
-    for (QObject* t : targets) {
+    for (QWidget* t : targets) {
+        t->setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
         if (locked)
             t->installEventFilter(filter);
         else
@@ -234,6 +236,18 @@ QSize TabStrip::tabSizeHint(int index) const {
     return tabSize_.isValid() ? tabSize_ : QTabBar::tabSizeHint(index);
 }
 
+void TabStrip::keyPressEvent(QKeyEvent* e) {
+    const bool vertical = int(shape()) % 4 >= 2; // West and East, rounded or triangular
+    if (vertical && (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down)) {
+        QKeyEvent along(e->type(), e->key() == Qt::Key_Up ? Qt::Key_Left : Qt::Key_Right,
+                        e->modifiers());
+        QTabBar::keyPressEvent(&along);
+        e->setAccepted(along.isAccepted());
+        return;
+    }
+    QTabBar::keyPressEvent(e);
+}
+
 void TabStrip::paintEvent(QPaintEvent* e) {
     if (shape() != QTabBar::RoundedWest) {
         QTabBar::paintEvent(e);
@@ -257,6 +271,12 @@ void TabStrip::paintEvent(QPaintEvent* e) {
         p.setFont(f);
         p.drawText(turned, Qt::AlignCenter, caption);
         p.restore();
+        if (opt.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect mark;
+            mark.initFrom(this);
+            mark.rect = r.adjusted(3, 3, -3, -3);
+            p.drawPrimitive(QStyle::PE_FrameFocusRect, mark);
+        }
     };
     for (int i = 0; i < count(); ++i)
         if (i != currentIndex()) drawTab(i);

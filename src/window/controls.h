@@ -116,11 +116,15 @@ private:
 void onClick(QWidget* watched, std::function<void()> handler);
 
 // A locked list keeps the program's writes but ignores the user: no popup, no
-// typing, no wheel. The text colour is set separately.
+// typing, no wheel, no focus from the Tab key. The text colour is set separately.
 void setLocked(QComboBox* list, bool locked);
 bool isLocked(const QComboBox* list);
 void setTextColour(QWidget* w, const QColor& c);
 QColor textColour(const QWidget* w);
+
+// The property that marks a numeric input field (the keypad's decimal key types
+// the locale's separator there).
+inline constexpr char kNumericField[] = "numericField";
 
 // A tab strip whose tabs carry a tag text in their data. Given a tab size, every
 // tab has that size (the main strip: six equal tabs down the left edge).
@@ -134,8 +138,11 @@ public:
 protected:
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+    // Up and Down move along a vertical strip as Left and Right do.
+    void keyPressEvent(QKeyEvent* e) override;
     // Tabs down the left edge are narrow: the style draws their shape, the
-    // caption is drawn here, turned and centred, without the style's padding.
+    // caption is drawn here, turned and centred, without the style's padding,
+    // and the focus mark on the chosen tab.
     void paintEvent(QPaintEvent* e) override;
 
 private:

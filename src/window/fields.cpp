@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "calc/steps.h"
 #include "window/base.h"
 #include "window/numbers.h"
 
@@ -28,6 +29,7 @@ constexpr NumericField kNumericFields[] = {
 void Base::connectWindow() {
     for (const NumericField& nf : kNumericFields) {
         QLineEdit* f = this->*nf.field;
+        f->setProperty(kNumericField, true);
         const auto calc = nf.calc;
         connect(f, &QLineEdit::textChanged, &handlers, [this, f, calc] { numericField(f, calc); });
     }
@@ -48,6 +50,7 @@ void Base::connectWindow() {
     }
     connect(Raz1, &QPushButton::clicked, &handlers, [this] { Raz1_Click(); });
     connect(Raz2, &QPushButton::clicked, &handlers, [this] { Raz2_Click(); });
+    Valpro_txt->setProperty(kNumericField, true);
     connect(Valpro_txt, &QLineEdit::textChanged, &handlers, [this] { Valpro_txt_Change(); });
     connect(zdofflimit, &ClickLabel::clicked, &handlers, [this] { zdofflimit_Click(); });
 }
@@ -57,8 +60,7 @@ void Base::numericField(QLineEdit* field, void (Base::*calc)()) {
         (this->*calc)();
         return;
     }
-    field->setText(QStringLiteral("1")); // runs this rule again, and the calculator with 1
-    field->setCursorPosition(1);
+    calc::repairToOne(field); // runs this rule again, and the calculator with 1
 }
 
 void Base::powerCalc() {

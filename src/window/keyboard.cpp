@@ -1,7 +1,10 @@
 // Keyboard: the Tab key walks each tab's inputs in reading order, the main tabs
-// change with Ctrl+Tab / Ctrl+Shift+Tab and Ctrl+PgDown / Ctrl+PgUp.
+// change with Ctrl+Tab / Ctrl+Shift+Tab and Ctrl+PgDown / Ctrl+PgUp; every text
+// field redoes with Ctrl+Y, and the keypad's decimal key types the locale's
+// decimal separator in the numeric fields.
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,7 +13,36 @@
 
 #include "window/base.h"
 
+namespace {
+// Keys of the text fields beyond Qt's own (it knows Ctrl+Shift+Z only, here).
+class FieldKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* obj, QEvent* ev) override {
+        if (ev->type() != QEvent::KeyPress) return false;
+        auto* field = static_cast<QLineEdit*>(obj);
+        const auto* key = static_cast<QKeyEvent*>(ev);
+        if (key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+            field->redo();
+            return true;
+        }
+        // The keypad's key sends "." (or "," on some layouts) whatever the locale.
+        const bool keypadPoint = key->modifiers() == Qt::KeypadModifier &&
+                                 (key->key() == Qt::Key_Period || key->key() == Qt::Key_Comma);
+        if (!keypadPoint || !field->property(kNumericField).toBool() || field->isReadOnly())
+            return false;
+        field->insert(QLocale().decimalPoint());
+        return true;
+    }
+};
+} // namespace
+
 void Base::setupKeyboard() {
+    auto* keys = new FieldKeys(this);
+    for (QLineEdit* f : findChildren<QLineEdit*>()) f->installEventFilter(keys);
+
     // One chain through every tab; the hidden panels' controls are skipped by Qt.
     const QList<QWidget*> order{
         TabStrip1,

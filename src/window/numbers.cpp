@@ -31,6 +31,11 @@ Num localeNumber(const QString& text, const QLocale& locale) {
     return finite(v);
 }
 
+double fieldNumber(const QString& text, const QLocale& locale) {
+    if (const Num whole = localeNumber(text, locale)) return *whole;
+    return leadingNumber(text, locale);
+}
+
 double leadingNumber(const QString& text, const QLocale& locale) {
     const QString point = locale.decimalPoint();
     std::string s; // the characters of the number, in C form

@@ -32,6 +32,12 @@ double leadingNumber(const QString& text, const QLocale& locale = QLocale());
 // Locale reading: the whole text by the locale; empty on a conversion error.
 Num localeNumber(const QString& text, const QLocale& locale = QLocale());
 
+// What a field holds: a text the numeric test accepts is the number the locale
+// conversion gives (group separators, any blank, U+2212, the locale's digits);
+// any other text is read by the leading-number reading. The two agree on texts
+// of ASCII digits, sign, decimal separator and exponent.
+double fieldNumber(const QString& text, const QLocale& locale = QLocale());
+
 // Writing rule: at most 15 significant digits, no trailing zeros, no group
 // separator, the locale's decimal separator; exponent form ("1E+15", "1E-05",
 // "-1.5E+20") for magnitudes of 1E15 and above and below 1E-4 (not 0).

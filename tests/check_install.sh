@@ -62,6 +62,20 @@ err=$(headless --inconnue 2>&1 >/dev/null)
 set -e
 [ "$rc" -eq 2 ] && [ -z "$out" ] && grep -q -- '--help' <<<"$err" \
   || fail "an unknown option gives $rc, stdout '$out', stderr '$err'"
+set +e
+err=$(headless --bogus x 2>&1 >/dev/null)
+grep -q -- 'bogus' <<<"$err" || fail "an unknown option before an argument is not named: $err"
+for option in --help --version; do
+  headless "$option" >/dev/full 2>/dev/null && fail "$option > /dev/full exits 0"
+done
+# Without a usable display: one French line and 1, no abort.
+for display in "" "DISPLAY=:97" "QT_QPA_PLATFORM=inconnue"; do
+  err=$(ulimit -c 0; env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $display \
+        "$prefix/bin/kirel" 2>&1 >/dev/null); rc=$?
+  [ "$rc" -eq 1 ] && [ "$(wc -l <<<"$err")" -eq 1 ] && grep -q 'affichage' <<<"$err" \
+    || fail "no display (${display:-none}) gives $rc: $err"
+done
+set -e
 
 # The manual page renders without a warning; the changelog names this version.
 if command -v man >/dev/null; then

@@ -43,11 +43,9 @@ private slots:
             {"-", "nn", 0, 0},         {".", "nn", 0, 0},
             {"nan", "nn", 0, 0},       {"inf", "nn", 0, 0},
             // Group separators, other blanks, the minus sign, other digits.
-            {"1 000", "ny", 1, 1000},  {"1\u202f000", "ny", 1, 1000},
-            {"1,000", "yy", 1000, 1},  {"\u00a05\r", "yy", 5, 5},
-            {"\u22125", "yy", -5, -5}, {"1.000", "yn", 1000, 1, "de_DE"},
-            {"\u0665", "yn", 5, 0, "ar_EG"}, {"\u06f5", "yn", 5, 0, "fa_IR"},
-            {"\u09eb", "yn", 5, 0, "bn_BD"},
+            {"1 000", "ny", 1, 1000},  {"1\u202f000", "ny", 1, 1000}, {"1,000", "yy", 1000, 1},
+            {"\u00a05\r", "yy", 5, 5}, {"\u22125", "yy", -5, -5}, {"1.000", "yn", 1000, 1, "de_DE"},
+            {"\u0665\u0660", "yn", 50, 0, "ar_EG"}, {"\u06f5", "yn", 5, 0, "fa_IR"},
         };
         for (const auto& r : rows)
             QTest::newRow(r.text) << QString::fromUtf8(r.text) << r.numeric << r.first
@@ -76,13 +74,6 @@ private slots:
         std::setlocale(LC_NUMERIC, "C");
         QCOMPARE(value, 2.5);
         QCOMPARE(written, QStringLiteral("1E+300"));
-    }
-
-    // The locale reading takes the locale's own writing only, whole.
-    void localeReading() {
-        QCOMPARE(localeNumber("2,5", fr), Num(2.5));
-        for (auto [text, locale] : {std::pair{"2.5", fr}, {"2,5", en}, {"", en}, {"1e999", en}})
-            QVERIFY2(!localeNumber(text, locale), text);
     }
 
     void writing_data() {

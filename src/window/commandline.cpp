@@ -86,7 +86,8 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
         return 2;
     }
     if (parser.isSet(help)) return answer(parser.helpText());
-    if (parser.isSet(version)) return answer(QStringLiteral("kirel %1\n").arg(QStringLiteral(KIREL_VERSION)));
+    if (parser.isSet(version))
+        return answer(QStringLiteral("kirel %1\n").arg(QStringLiteral(KIREL_VERSION)));
     return std::nullopt;
 }
 

@@ -24,13 +24,25 @@ QColor colourOf(const QString& name) {
     return code.value(name);
 }
 
-// The shown labels of a row, left to right, then the unit.
+// The shown labels of a row, left to right, then the unit one space further,
+// as a written value reads: "_" marks a gap or an overlap, "^" a label off the
+// first one's baseline.
 QString line(std::vector<QLabel*> labels, const QLabel* unit) {
     std::erase_if(labels, [](QLabel* l) { return l->isHidden(); });
     std::ranges::sort(labels, {}, &QWidget::x);
+    auto baseline = [](const QLabel* l) {
+        const QFontMetrics m = l->fontMetrics();
+        return l->y() + (l->height() + m.ascent() - m.descent()) / 2;
+    };
     QString out;
-    for (QLabel* l : labels) out += l->text();
-    return out + ' ' + unit->text();
+    int right = labels.empty() ? 0 : labels[0]->x();
+    for (QLabel* l : labels) {
+        out += QString(l->x() != right ? "_" : "") + (baseline(l) != baseline(labels[0]) ? "^" : "");
+        out += l->text();
+        right = l->x() + (l->text().isEmpty() ? 0 : l->width());
+    }
+    const bool spaced = unit->x() - right == unit->fontMetrics().horizontalAdvance(' ');
+    return out + (spaced || labels.empty() ? " " : " _") + unit->text();
 }
 
 // What the tab shows beyond single controls: "bands", the drawn bands named by
@@ -78,9 +90,22 @@ private slots:
             // Reading the bands; the lists match their items exactly.
             {"grey", "Combo1=4 anneaux; Combo2~Rouge; Combo3~Rouge; Combo6~Gris; Combo5~Vert",
              "value=2.2 G Ohms; tol_lbl=0,5"},
-            {"case matters", "Combo1=4 anneaux; Combo2~rouge; Combo6~or; Combo5~bleu",
-             "Shape2=shown; value=10 Ohms; tol_lbl=5"},
+            // Typing applies only an exact item; leaving the list, Return or a mode
+            // commits it to an item: the one named in any case, or the one it showed.
+            {"case matters until left", "Combo1=4 anneaux; Combo2~rouge; Combo6~or; Combo5~bleu",
+             "Combo2=Rouge; Combo6=Or; Combo5=bleu; value=2.0 Ohms; tol_lbl=5"},
             {"not on the list", "Combo1=4 anneaux; Combo2~Noir; Combo5~Orange", "value=10 Ohms"},
+            {"committed on Return", "Combo1=4 anneaux; Combo6~Grx; Combo5~marron\r",
+             "Combo6=Noir; bands=Marron Noir Noir Marron; tol_lbl=1"},
+            {"half-typed, then five bands",
+             "Combo1=4 anneaux; Combo2~Rouge; Combo2~Ro; Combo1=5 anneaux",
+             "Combo2=Rouge; bands=Rouge Noir Noir Noir Or; value=200 Ohms"},
+            {"lower case, then SMD", "Combo1=4 anneaux; Combo3~jaune; Combo1=CMS/SMD",
+             "Combo3=Jaune; value= "},
+            {"another list's colour, then a marking and four bands",
+             "Combo1=4 anneaux; Combo2~Noir; Combo1=CMS/SMD; cms1=4; cms2=7; cms3=0; "
+             "Combo1=4 anneaux",
+             "Combo2=Marron; bands=Marron Noir Noir Or; value=10 Ohms"},
             {"five bands",
              "Combo1=5 anneaux; Combo2~Jaune; Combo3~Violet; Combo4~Rouge; Combo6~Marron",
              "bands=Jaune Violet Rouge Marron Or; value=4.72 k Ohms"},
@@ -112,10 +137,13 @@ private slots:
             {"a letter is refused", "Combo1=CMS/SMD; cms1=4; cms2=x; cms3=3",
              "cms2=; value=4 k Ohms"},
             {"incomplete marking", "Combo1=CMS/SMD; cms1=4; cms2=7", "value=47 "},
+            {"incomplete marking completed",
+             "Combo1=CMS/SMD; cms1=9; cms2=1; Combo1=4 anneaux; Combo1=CMS/SMD; cms3=0",
+             "value=91 Ohms"},
             // One code on screen: every pick, mode and hand-over shows it whole.
-            {"tolerance picked again",
-             "Combo1=4 anneaux; Combo5=Marron; Combo1=Déterminer; Combo12=5%",
-             "bands=Marron Noir Noir Noir Or; tol_lbl=5"},
+            {"finder's tolerance drawn again",
+             "Combo12=2%; Combo1=4 anneaux; Combo5=Or; Combo1=Déterminer",
+             "Combo5=Rouge; bands=Marron Noir Noir Noir Rouge; tol_lbl=2"},
             {"hand-over of the shown digits", "Combo1=4 anneaux; Combo2~Rouge; valres=100",
              "bands=Marron Noir Noir Noir Or; finder=91 < 100 Ohms < 110 green"},
             {"two digits after five bands",
@@ -143,23 +171,50 @@ private slots:
              "finder=5,36 < 5.6 Ohms < 5,62 red"},
             {"zener series runs the finder", "locale=fr; Combo11=x0.01; tab=2; Combo7(0)=E48",
              "finder=0,91 < 1.00 Ohms < 1,1 green"},
-            // A resistance handed over: two or three digits, or nothing at all.
-            {"4,7 in French", "locale=fr; valres=4,7", "digits=4.7 Ohms"},
-            {"470,25 in French", "locale=fr; valres=470,25", "digits=470 Ohms"},
             {"over the bands", "valres=555; Combo1=4 anneaux; valres=4.7",
              "Combo1=Déterminer; Determiner=shown; digits=4.7 Ohms"},
         };
         testing::addScenarios(rows);
-        for (auto [handed, digits] : {std::pair{"0.1", "0.10"}, {"1", "1.0"}, {"9.5", "9.5"},
-                                      {"10", "10"}, {"47.5", "47"}, {"99.5", "99"}, {"999", "999"}})
-            QTest::addRow("%s", handed)
-                << "valres=" + QString(handed) << "digits=" + QString(digits) + " Ohms";
-        for (const char* kept : {"valres=0.09", "valres=1000", "valres=-5", "valres=-0",
+        for (const char* kept : {"valres=0.09", "valres=1E+10", "valres=-5", "valres=-0",
                                  "valres=1E-05", "valres=", "valres=abc", "locale=fr; valres=4.7"})
             QTest::addRow("%s kept", kept) << "valres=555; Combo1=4 anneaux; " + QString(kept)
                                            << "Combo1=4 anneaux; digits=555 Ohms";
     }
     void scenarios() { testing::runScenario(*w, [this](const QString& n) { return own(*w, n); }); }
+
+    // Resistances handed over one after the other, "value>shown": the finder's
+    // digits, its multiplier and "Off" for two digits; "kept" when it keeps the
+    // value before. Three digits are kept from the first one on, fewer below
+    // 100 ohms when the third is 0.
+    void handOver_data() {
+        QTest::addColumn<QString>("handed");
+        static const char* const rows[][2] = {
+            {"0.1 to 1", "1000>1.00 kOhms x10; 0.0999>kept; 0.1>0.10 Ohms x0.01 Off; "
+                         "0.999>0.99 Ohms x0.01 Off"},
+            {"1 to 10, French", "locale=fr; 4,75>4.75 Ohms x0.01; 1>1.0 Ohms x0.1 Off; "
+                                "4,7>4.7 Ohms x0.1 Off; 9,999>9.99 Ohms x0.01"},
+            {"10 to 100", "47.5>47.5 Ohms x0.1; 10>10 Ohms x1 Off; 10.05>10 Ohms x1 Off; "
+                          "97.6>97.6 Ohms x0.1; 99.99>99.9 Ohms x0.1"},
+            {"100 to 1000", "1380>1.38 kOhms x10; 100>100 Ohms x1; 470.25>470 Ohms x1; "
+                            "999.9>999 Ohms x1; 1000>1.00 kOhms x10"},
+            {"kilo to giga, French", "locale=fr; 47000>47.0 kOhms x100; 470000>470 kOhms x1k; "
+                                     "1E+06>1.00 MOhms x10k; 4,75E+07>47.5 MOhms x100k; "
+                                     "9999999999>9.99 G.Ohms x10M; 1E+10>kept; 1e300>kept"},
+        };
+        for (auto [name, handed] : rows) QTest::newRow(name) << QString(handed);
+    }
+    void handOver() {
+        QFETCH(QString, handed);
+        QString shown;
+        for (const QString& step : handed.split("; ")) {
+            const QStringList p = step.split('>');
+            testing::act(*w, p.size() == 1 ? step : "valres=" + p[0]);
+            if (p.size() == 1) continue;
+            shown = p[1] == "kept" ? shown : p[1];
+            const QString two = w->Check1->isChecked() ? " Off" : "";
+            QCOMPARE(*own(*w, "digits") + ' ' + w->Combo11->currentText() + two, shown);
+        }
+    }
 
     // Every reader spells its digits times the multiplier, whatever the
     // multiplier: four and five bands, the SMD marking, the finder with three

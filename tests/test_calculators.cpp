@@ -50,8 +50,8 @@ private slots:
         static const char* const rows[][3] = {
             // Ohm's law: I, R and U from the two others, R handed over.
             {"ohm", "Text1=12; Text2=0.5; Text3=1", "Text12=12; Text11=24; Text9=0.5; valres=24"},
-            {"ohm, one decimal handed over", "Text1=10; Text2=3; Text3=1",
-             "Text12=10; Text11=3.33; Text9=3; valres=3.3"},
+            {"ohm, R handed over as shown", "Text1=10; Text2=3; Text3=1",
+             "Text12=10; Text11=3.33; Text9=3; valres=3.33"},
             {"ohm, R zero changes nothing", "%1Text3=0", "Text12=6; Text11=24; Text9=1; valres=24"},
             {"ohm, I zero changes nothing", "%1Text2=0", "Text12=6; Text11=24; Text9=1; valres=24"},
             {"ohm, an overflow skips one step",
@@ -100,7 +100,8 @@ private slots:
             {"zener, 1100 gets 1000", "%2Text28:=27.1", "Text25=1100; Valpro_txt=1000; Text29=22"},
             {"zener, just above 1100", "%2Text28:=27.11", "Valpro_txt=330; zdofflimit=%4"},
             {"zener, 10 itself", "%2Text28:=5.3", "Text25=10; Valpro_txt=330; zdofflimit=-"},
-            {"zener, above 1100", "%2Text28:=30", "Text25=1245; Valpro_txt=330; zdofflimit=%4"},
+            {"zener, above 1100", "%2Text28:=30",
+             "Text25=1245; Valpro_txt=330; zdofflimit=%4; Text29=75.455; lamp=green"},
             {"zener above the supply", "%2Text27:=15",
              "Text25=-150; Valpro_txt=330; zdofflimit=%4"},
             {"zener, no current", "%2Text26:=0", "%3"},
@@ -120,7 +121,10 @@ private slots:
             {"zener, comma chosen",
              "locale=fr; Option2(1); tab=2; Text28=12; Text27=5,1; Text26=20; Valpro_txt:=00",
              "Text25=345; Valpro_txt=00; Text29=20,909; lamp=green"},
-            {"zener, other series", "%2Combo7(0)=E96; Text28=25", "Text25=995; Valpro_txt=330"},
+            // Under E48 and E96 the shown resistance is rated again at each change.
+            {"zener, other series", "%2Combo7(0)=E96; Text28=11",
+             "Text25=295; Valpro_txt=330; Text29=17.879; lamp=red"},
+            {"zener, E48 rates again", "%2Combo7(0)=E48; Text26=25", "Text29=20.909; lamp=red"},
             {"zener, message clicked away", "%7zdofflimit", "zdofflimit=-"},
             {"zener, message back", "%7zdofflimit; Text26=10", "zdofflimit=%4"},
             {"overflowKeepsIdealResistance", "%2Text1=12; Text2=0.5; Text28:=9e307",

@@ -15,6 +15,6 @@ void Base::uri() {
     write(Text12, rounded(leading(Text1) / leading(Text3), 2));   // I = U / R
     write(Text11, rounded(leading(Text1) / leading(Text2), 2));   // R = U / I
     write(Text9, rounded(leading(Text2) * leading(Text3), 2));    // U = I * R
-    write(valres, rounded(leading(Text1) / leading(Text2), 1)); // handed over with one decimal
+    write(valres, rounded(leading(Text1) / leading(Text2), 2)); // the resistance Text11 shows
     affres();
 }

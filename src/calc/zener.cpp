@@ -42,16 +42,16 @@ void Base::zener() {
     Timg[2]->setNote(Text27->text() + u'V');
     affres();
 
-    if (Combo7[0]->currentText() != QStringLiteral("E24")) return;
+    // With E24 chosen, the E24 value just below the ideal one; then, proposal or
+    // not, the resistance shown is rated against the present Us, Uz and Iw.
     const Num x = inLocale(Text25);
-    if (!x) return;
-    zdofflimit->setVisible(*x < kLowest || *x > kHighest);
-    if (*x <= kLowest || *x > kHighest) return;
-    const QString proposal = QString::number(proposalBelow(*x));
-    if (Valpro_txt->text() == proposal)
-        Valpro_txt_Change(); // the same text raises no change: rate the current anyway
-    else
-        Valpro_txt->setText(proposal);
+    if (Combo7[0]->currentText() == QStringLiteral("E24") && x) {
+        zdofflimit->setVisible(*x < kLowest || *x > kHighest);
+        const QString proposal = QString::number(proposalBelow(*x));
+        if (*x > kLowest && *x <= kHighest && Valpro_txt->text() != proposal)
+            return Valpro_txt->setText(proposal); // its change rates it
+    }
+    Valpro_txt_Change();
 }
 
 // The current that the chosen resistance lets through, and its lamp: green above

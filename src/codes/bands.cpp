@@ -10,6 +10,7 @@
 
 #include "codes/colours.h"
 #include "window/base.h"
+#include "window/lists.h"
 
 namespace {
 enum class Vis { Keep, Show, Hide, ThreeDigits /* shown when the finder uses three digits */ };
@@ -74,6 +75,9 @@ void Base::Combo1_Click() {
     const int i = Combo1->currentIndex();
     if (i < 0 || i >= int(std::size(kModes))) return;
     const Mode& m = kModes[i];
+    // A band list left holding a text that is not one of its items commits first.
+    for (QComboBox* band : {Combo2, Combo3, Combo4, Combo5, Combo6})
+        if (ListRule* rule = ruleOf(band)) rule->commit();
     for (QComboBox* band : {Combo2, Combo3, Combo4, Combo5, Combo6}) {
         setLocked(band, m.finder);
         setTextColour(band, m.finder ? theme::scrollBar() : theme::windowText());
@@ -89,7 +93,10 @@ void Base::Combo1_Click() {
         for (int k : {3, 4, 5}) val_lbl[k]->hide();
 
     switch (i) {
-    case kFinder: calculr(); break;
+    case kFinder:
+        calculr();
+        Combo12_Click(); // the finder's tolerance is the drawn one
+        break;
     case kFourBands:
     case kFiveBands:
         bandDigit_Click(Combo2);
@@ -100,6 +107,7 @@ void Base::Combo1_Click() {
         break;
     case kSmd: readMarking(); break;
     }
+    placeValueLines();
 }
 
 void Base::bandDigit_Click(QComboBox* list) {
@@ -119,6 +127,7 @@ void Base::bandDigit_Click(QComboBox* list) {
         d.band->setFillColor(colourOf(*c, false));
         d.digit->setText(QString::number(c->digit));
     }
+    placeValueLines();
 }
 
 void Base::Combo6_Click() {
@@ -130,6 +139,7 @@ void Base::Combo6_Click() {
         codes::showFiveBandMultiplier(*this, *m);
     else
         codes::showMultiplier(*this, *m);
+    placeValueLines();
 }
 
 void Base::Combo5_Click() {

@@ -113,6 +113,7 @@ void Base::calculr() {
         }
         facaff = writeNumber(r.factor);
     }
+    placeValueLines();
 
     // The neighbours in the chosen series, and the frame saying whether the value is one.
     const std::optional<series::Series> s = series::at(Combo7[1]->currentIndex());

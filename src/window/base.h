@@ -18,6 +18,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class ListRule;
 class QPushButton;
 class QRadioButton;
 
@@ -143,6 +144,7 @@ public:
     void Check1_Click();
     void calculr();
     void affres();
+    void placeValueLines(); // the value lines' labels next to each other, as shown
 
     // calculators
     void uri();
@@ -158,6 +160,7 @@ public:
     // A program write of a list's index: runs the list's rule, also when the
     // index is unchanged (window/lists.cpp).
     void setIndex(QComboBox* list, int index);
+    ListRule* ruleOf(QComboBox* list); // the list's rule, if it has one
 
     // The numeric-field rule: repairs a non-numeric text to "1", otherwise runs calc.
     void numericField(QLineEdit* field, void (Base::*calc)());

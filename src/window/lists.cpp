@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include "window/base.h"
@@ -30,10 +31,22 @@ ListRule::ListRule(QComboBox* list, QObject* context, std::function<void()> rule
 void ListRule::changed() {
     if (writing_) return;
     ranForPick_ = true;
+    if (list_->isEditable()) {
+        const int item = list_->findText(list_->currentText(), Qt::MatchExactly);
+        if (item >= 0) applied_ = item;
+    }
     rule_();
 }
 
+void ListRule::commit() {
+    const QString text = list_->currentText();
+    if (!list_->isEditable() || list_->findText(text, Qt::MatchExactly) >= 0) return;
+    const int named = list_->findText(text, Qt::MatchFixedString); // any case
+    write(named >= 0 ? named : applied_ >= 0 ? applied_ : list_->currentIndex());
+}
+
 void ListRule::write(int index) {
+    applied_ = index;
     ++writing_;
     list_->setCurrentIndex(index);
     if (list_->isEditable() && index >= 0) list_->setEditText(list_->itemText(index));
@@ -44,6 +57,17 @@ void ListRule::write(int index) {
 bool ListRule::eventFilter(QObject* watched, QEvent* e) {
     switch (e->type()) {
     case QEvent::KeyPress:
+        if (const int key = static_cast<QKeyEvent*>(e)->key();
+            key == Qt::Key_Return || key == Qt::Key_Enter)
+            commit();
+        ranForPick_ = false;
+        break;
+    case QEvent::FocusOut:
+        // Not for its own popup, nor when the whole window loses the focus.
+        if (const Qt::FocusReason why = static_cast<QFocusEvent*>(e)->reason();
+            why != Qt::PopupFocusReason && why != Qt::ActiveWindowFocusReason)
+            commit();
+        break;
     case QEvent::Wheel:
     case QEvent::MouseButtonPress: ranForPick_ = false; break;
     case QEvent::Show:
@@ -57,8 +81,13 @@ bool ListRule::eventFilter(QObject* watched, QEvent* e) {
     return QObject::eventFilter(watched, e);
 }
 
-void Base::setIndex(QComboBox* list, int index) {
+ListRule* Base::ruleOf(QComboBox* list) {
     for (ListRule* r : handlers.findChildren<ListRule*>(Qt::FindDirectChildrenOnly))
-        if (r->list() == list) return r->write(index);
+        if (r->list() == list) return r;
+    return nullptr;
+}
+
+void Base::setIndex(QComboBox* list, int index) {
+    if (ListRule* r = ruleOf(list)) return r->write(index);
     list->setCurrentIndex(index);
 }

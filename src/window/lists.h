@@ -23,6 +23,13 @@ public:
     // item's text back into the edit part; then runs the rule once.
     void write(int index);
 
+    // An editable list commits to one of its items: a text naming an item in
+    // another case becomes that item, any other text that is not an item gets
+    // back the last item applied (picked, typed exactly or written); each
+    // through write(). A text that is an item stays as it is. Runs on Return
+    // and when the list loses the focus.
+    void commit();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
@@ -33,4 +40,5 @@ private:
     std::function<void()> rule_;
     int writing_ = 0;        // inside write(): the changes it makes run nothing
     bool ranForPick_ = false; // the rule ran since the user's last action began
+    int applied_ = -1;        // the item the rule last ran for, in an editable list
 };

@@ -16,9 +16,29 @@ namespace {
 constexpr int kBodyTop = 540, kBodyHeight = 360, kListTop = 1380, kListWidth = 930;
 const QColor kBody{255, 192, 128};
 
-Look digitLook() { return Look{12, true}; }
-Look pointLook() { return Look{18, true, false, {}, Qt::AlignHCenter | Qt::AlignBottom}; }
+// Where the value line and the finder's value begin.
+constexpr int kValueLeft = 840, kFinderLeft = 2700;
+
+Look digitLook() { return Look{12, true, false, {}, Qt::AlignCenter}; }
+
+// Stands the shown labels next to each other from x on, each as wide as its
+// text, then the unit one space further.
+void flow(std::initializer_list<QLabel*> labels, QLabel* unit, int x) {
+    for (QLabel* l : labels) {
+        if (l->isHidden()) continue;
+        const int width = l->text().isEmpty() ? 0 : l->sizeHint().width();
+        l->setGeometry(x, l->y(), width, l->height());
+        x += width;
+    }
+    unit->move(x + unit->fontMetrics().horizontalAdvance(u' '), unit->y());
+}
 } // namespace
+
+void Base::placeValueLines() {
+    flow({val_lbl[5], val_lbl[0], val_lbl[3], val_lbl[1], val_lbl[4], val_lbl[2]}, Label4,
+         tw(kValueLeft));
+    flow({Label8[0], Label9[0], Label8[1], Label9[1], Label8[2]}, Label11, tw(kFinderLeft));
+}
 
 void Base::buildResis(QWidget* p) {
     Label25[85] = label(p, "Label25[85]", "Résistances:", twRect(120, 120, 1380, 300),
@@ -65,26 +85,21 @@ void Base::buildResis(QWidget* p) {
     }
     Label2[6] = label(p, "Label2[6]", "Tolérance:", twRect(4170, 1110, 840, 255));
 
-    // The value line: digits at fixed places, the points overlapping between them.
+    // The value line: digits, points and unit, placed next to each other as
+    // they are shown (placeValueLines); the points in the digits' font stand on
+    // their baseline.
     Label2[0] = label(p, "Label2[0]", "Valeur:", twRect(120, 1860, 660, 300));
     const struct {
         QLabel** lbl;
         const char* id;
         const char* text;
-        int x;
-        bool point;
     } value[] = {
-        {K(val_lbl[0]), "0", 840, false},  {K(val_lbl[1]), "0", 1095, false},
-        {K(val_lbl[2]), "0", 1350, false}, {K(val_lbl[5]), ".", 720, true},
-        {K(val_lbl[3]), ".", 990, true},   {K(val_lbl[4]), ".", 1245, true},
+        {K(val_lbl[0]), "0"}, {K(val_lbl[1]), "0"}, {K(val_lbl[2]), "0"},
+        {K(val_lbl[5]), "."}, {K(val_lbl[3]), "."}, {K(val_lbl[4]), "."},
     };
-    for (const auto& v : value) {
-        *v.lbl = v.point ? label(p, v.id, v.text, twRect(v.x, 1740, 135, 390), pointLook())
-                         : label(p, v.id, v.text, twRect(v.x, 1830, 195, 360),
-                                 Look{12, true, false, {}, Qt::AlignCenter});
-        if (v.point) (*v.lbl)->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-    Label4 = label(p, "Label4", "Ohms", twRect(1590, 1830, 1320, 360), digitLook());
+    for (const auto& v : value)
+        *v.lbl = label(p, v.id, v.text, twRect(kValueLeft, 1830, 195, 360), digitLook());
+    Label4 = label(p, "Label4", "Ohms", twRect(1590, 1830, 1320, 360), Look{12, true});
 
     Label5 = label(p, "Label5", "(+/-", twRect(120, 2280, 360, 300));
     tol_lbl = label(p, "tol_lbl", "5", twRect(480, 2280, 390, 300),
@@ -149,15 +164,16 @@ void Base::buildResis(QWidget* p) {
     }
     Label2[3] = label(d, "Label2[3]", "<", twRect(2460, 840, 135, 285), std);
     Resok_sh = shape(d, "Resok_sh", twRect(2610, 795, 855, 375), Qt::transparent, Qt::black, 2);
+    // The finder's value, placed like the value line.
     for (int i = 0; i < 3; ++i) {
         const QByteArray id = "Label8[" + QByteArray::number(i) + "]";
-        Label8[i] = label(d, id.constData(), "8", twRect(2700 + 240 * i, 840, 195, 285),
-                          Look{12, true, false, {}, Qt::AlignCenter});
+        Label8[i] =
+            label(d, id.constData(), "8", twRect(kFinderLeft, 840, 195, 285), digitLook());
     }
     for (int i = 0; i < 2; ++i) {
         const QByteArray id = "Label9[" + QByteArray::number(i) + "]";
-        Label9[i] = label(d, id.constData(), ".", twRect(2835 + 240 * i, 720, 135, 450),
-                          Look{13.5, true, false, {}, Qt::AlignHCenter | Qt::AlignBottom});
+        Label9[i] =
+            label(d, id.constData(), ".", twRect(kFinderLeft, 840, 135, 285), digitLook());
         Label9[i]->hide();
     }
     Label11 = label(d, "Label11", "kOhms", twRect(3495, 840, 630, 285));

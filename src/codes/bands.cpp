@@ -148,6 +148,7 @@ void Base::Combo5_Click() {
     if (!t) return;
     Shape6->setFillColor(colourOf(*codes::bandColour(text), true));
     tol_lbl->setText(QString::fromLatin1(t->percent));
+    placeValueLines();
 }
 
 void Base::Combo12_Click() {

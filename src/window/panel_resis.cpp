@@ -38,6 +38,9 @@ void Base::placeValueLines() {
     flow({val_lbl[5], val_lbl[0], val_lbl[3], val_lbl[1], val_lbl[4], val_lbl[2]}, Label4,
          tw(kValueLeft));
     flow({Label8[0], Label9[0], Label8[1], Label9[1], Label8[2]}, Label11, tw(kFinderLeft));
+    // The tolerance line reads "(+/- 5 %)": one space between its three labels.
+    const int space = tol_lbl->fontMetrics().horizontalAdvance(u' ');
+    flow({tol_lbl}, Label6, Label5->x() + Label5->sizeHint().width() + space);
 }
 
 void Base::buildResis(QWidget* p) {

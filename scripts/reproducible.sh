@@ -2,7 +2,8 @@
 # Checks that the Debian packages are reproducible: clones HEAD into two
 # folders of different names and depths under OUT, runs `make package` in the
 # first, then clones and builds the second (so every file time differs), and
-# compares the .deb and .ddeb files byte for byte. Prints their sha256 sums.
+# compares the binary packages (.deb, and .ddeb where debug symbols go there)
+# byte for byte. Prints their sha256 sums.
 # DEB_BUILD_OPTIONS=nocheck skips the tests in both builds.
 # Usage: reproducible.sh [OUT]
 set -euo pipefail
@@ -18,6 +19,7 @@ sleep 2
 git clone -q "$root" "$second"
 make -C "$second" package
 
+shopt -s nullglob
 status=0
 for a in "$first"/build/deb/*.deb "$first"/build/deb/*.ddeb; do
   b=$second/build/deb/$(basename "$a")

@@ -4,7 +4,7 @@
 # itself gets no debhelper leftovers. The copy holds the files git knows of
 # (tracked or new, not ignored) as they are on disk; it is removed afterwards.
 # Leaves in OUT: kirel_<version>.dsc and .tar.xz, kirel_<version>_<arch>.deb,
-# the -dbgsym .ddeb, .buildinfo and .changes.
+# kirel-dbgsym_<version>_<arch>.deb, .buildinfo and .changes.
 # The tests run inside the build unless DEB_BUILD_OPTIONS has nocheck.
 # Usage: build-deb.sh [OUT]
 set -euo pipefail
@@ -24,6 +24,10 @@ else
   tar -C "$root" --exclude=./build --exclude='./obj-*' -cf - . | tar -xf - -C "$src"
 fi
 
+# nocheck goes with the nocheck profile, so that the test tools need not be there.
+if [[ " ${DEB_BUILD_OPTIONS:-} " == *" nocheck "* ]]; then
+  export DEB_BUILD_PROFILES="${DEB_BUILD_PROFILES:+$DEB_BUILD_PROFILES }nocheck"
+fi
 (cd "$src" && dpkg-buildpackage -us -uc)
 rm -rf "$src"
 ls "$out"

@@ -117,9 +117,9 @@ if [ "$package" = 1 ]; then
   report=$(hardening-check "$prefix/unpacked/usr/bin/kirel" 2>&1 || true)
   for line in 'Position Independent Executable' 'Stack protected' \
               'Read-only relocations' 'Immediate binding'; do
-    grep -q "^ $line: yes\$" <<<"$report" || fail "hardening-check: $report"
+    grep -q "^ $line: yes\$" <<<"$report" || fail "hardening-check: $(grep "^ $line:" <<<"$report")"
   done
-  compiles=$(grep -E '^/usr/bin/c\+\+ .* -o [^ ]+\.o -c ' <<<"$log" || true)
+  compiles=$(grep -E '^[^ ]*(c|g|clang)\+\+ .* -o [^ ]+\.o -c ' <<<"$log" || true)
   [ -n "$compiles" ] || fail "no compiler line in the package build's log"
   for flag in -D_FORTIFY_SOURCE=2 -fstack-protector-strong -Werror=format-security; do
     if grep -v -q -e " $flag " <<<"$compiles"; then fail "compiled without $flag"; fi

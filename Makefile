@@ -1,7 +1,7 @@
 # The two commands of the README: `make run` and `make test`.
 # Both install any missing Debian package first (scripts/install-deps.sh).
 
-.PHONY: all deps build run test test-asan clean screenshots package
+.PHONY: all deps build run test test-asan clean screenshots package reproducible
 
 all: build
 
@@ -27,12 +27,22 @@ test-asan: deps build/asan/CMakeCache.txt
 	cmake --build --preset asan
 	QT_QPA_PLATFORM=offscreen ctest --preset asan
 
+# Also what dpkg-buildpackage leaves when run in the source tree itself.
 clean:
-	rm -rf build
+	rm -rf build obj-*-linux-gnu* debian/.debhelper debian/kirel debian/tmp debian/files \
+	  debian/debhelper-build-stamp debian/*.substvars debian/*.debhelper.log
 
-# The Debian package build/default/kirel_<version>_<arch>.deb.
-package: build
-	cd build/default && cpack -G DEB
+# The Debian source and binary packages in build/deb/ (kirel_<version>_<arch>.deb),
+# built by dpkg-buildpackage from a copy of the tree, tests included unless
+# DEB_BUILD_OPTIONS=nocheck; the build dependencies are installed first.
+package:
+	./scripts/install-deps.sh --build-deps
+	./scripts/build-deb.sh build/deb
+
+# Two `make package` from two clones of HEAD in two folders, one after the
+# other: the .deb files must be byte-identical.
+reproducible: deps
+	./scripts/reproducible.sh build/reproducible
 
 # Every tab rendered to docs/ at 200 % (for the README) and to build/shots at 100 %.
 screenshots: build

@@ -1,7 +1,22 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Kirel needs to build, test and look at itself.
+# Installs the Debian packages Kirel needs to build, test and look at itself,
+# and any more named as arguments. With --build-deps first, also the
+# Build-Depends of debian/control (under the nocheck profile when
+# DEB_BUILD_OPTIONS has nocheck), for dpkg-buildpackage.
 # Does nothing when everything is already there.
 set -euo pipefail
+
+build_deps=false
+if [ "${1:-}" = --build-deps ]; then
+  build_deps=true
+  shift
+fi
+root=$(cd "$(dirname "$0")/.." && pwd)
+profiles=()
+[[ " ${DEB_BUILD_OPTIONS:-} " == *" nocheck "* ]] && profiles=(-Pnocheck)
+missing_build_deps() {
+  $build_deps && ! (cd "$root" && dpkg-checkbuilddeps "${profiles[@]}" >/dev/null 2>&1)
+}
 
 packages=(
   cmake make g++ pkg-config
@@ -12,7 +27,8 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   locales
   qt6-translations-l10n
-  man-db lintian
+  man-db mandoc lintian
+  debhelper devscripts
   dbus at-spi2-core python3-pyatspi
 )
 packages+=("$@")
@@ -24,14 +40,14 @@ for p in "${packages[@]}"; do
   fi
 done
 
-[ ${#missing[@]} -eq 0 ] && exit 0
+[ ${#missing[@]} -eq 0 ] && ! missing_build_deps && exit 0
 
 if [ "$(id -u)" -eq 0 ]; then
   SUDO=()
 elif command -v sudo >/dev/null 2>&1; then
   SUDO=(sudo)
 else
-  echo "Missing packages (${missing[*]}), and neither root nor sudo available." >&2
+  echo "Missing packages (${missing[*]}) or build dependencies, and neither root nor sudo available." >&2
   exit 1
 fi
 if [ ${#missing[@]} -gt 0 ]; then
@@ -39,4 +55,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   "${SUDO[@]}" apt-get update -qq
   "${SUDO[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+if missing_build_deps; then
+  echo "Installing the build dependencies of debian/control"
+  export DEBIAN_FRONTEND=noninteractive
+  "${SUDO[@]}" apt-get update -qq
+  "${SUDO[@]}" apt-get build-dep -y -qq --no-install-recommends "${profiles[@]}" "$root"
 fi

@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks what a desktop gets:
 # the program, its desktop entry, icon and metainfo, each valid and each
-# naming the others consistently; its manual page and command line, which
-# answer without a display.
-# Then builds the .deb and checks its file list, its dependencies, its
-# changelog, and lintian's verdict when lintian is installed.
-# Usage: check_install.sh CMAKE BUILD_DIR DESKTOP_FILE_VALIDATE APPSTREAMCLI CPACK
+# naming the others consistently; its manual pages, English and French, and
+# its command line, which answer without a display; one version everywhere.
+# With PACKAGE=1, then builds the Debian packages (scripts/build-deb.sh,
+# without their own tests) and checks the .deb's file list and dependencies,
+# lintian's verdict on the .changes (source and binary) and hardening-check's
+# on the packaged program.
+# Usage: check_install.sh CMAKE BUILD_DIR DESKTOP_FILE_VALIDATE APPSTREAMCLI MANDOC PACKAGE
 set -euo pipefail
 
-cmake=$1 build=$2 desktop_validate=$3 appstreamcli=$4 cpack=$5
+cmake=$1 build=$2 desktop_validate=$3 appstreamcli=$4 mandoc=$5 package=$6
+root=$(cd "$(dirname "$0")/.." && pwd)
 id=org.example.Kirel
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-for tool in "$desktop_validate" "$appstreamcli"; do
+for tool in "$desktop_validate" "$appstreamcli" "$mandoc"; do
   if [ ! -x "$tool" ]; then
     echo "FAIL: validator missing ($tool); scripts/install-deps.sh installs it" >&2
     exit 1
@@ -26,8 +29,9 @@ trap 'rm -rf "$prefix"' EXIT
 
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
+manpages=(share/man/man1/kirel.1.gz share/man/fr/man1/kirel.1.gz)
 installed=(bin/kirel "share/applications/$id.desktop" "share/icons/hicolor/scalable/apps/$id.svg"
-           "share/metainfo/$id.metainfo.xml" share/man/man1/kirel.1.gz
+           "share/metainfo/$id.metainfo.xml" "${manpages[@]}"
            share/doc/kirel/changelog.gz share/doc/kirel/copyright)
 for f in "${installed[@]}"; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
@@ -39,19 +43,25 @@ done
 if ! report=$("$desktop_validate" "$desktop" 2>&1) || [ -n "$report" ]; then
   fail "desktop-file-validate: ${report:-rejected $id.desktop}"
 fi
-"$appstreamcli" validate --no-net "$metainfo" || fail "appstreamcli rejects $id.metainfo.xml"
+# Pedantic and info notes are allowed (README, Install); warnings and errors are not.
+if ! report=$("$appstreamcli" validate --pedantic --no-net "$metainfo" 2>&1) \
+   || grep -qE '^[EW]: ' <<<"$report"; then
+  fail "appstreamcli: $report"
+fi
 
-# The desktop entry must start the installed program and show the installed icon.
+# The desktop entry must start the installed program, show the installed icon
+# and name the window class Qt gives the program's windows (its file name).
 key() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }
 exec_cmd=$(key Exec)
 [ -x "$prefix/bin/${exec_cmd%% *}" ] || fail "Exec=$exec_cmd is not an installed program"
 icon=$(key Icon)
 [ -e "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "Icon=$icon has no installed icon"
+[ "$(key StartupWMClass)" = "${exec_cmd%% *}" ] || fail "StartupWMClass=$(key StartupWMClass)"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
   || fail "metainfo does not launch $id.desktop"
 
 # The command line answers in the terminal, with no display to open a window on.
-version=$(sed -n 's/^project(kirel VERSION \([^ ]*\).*/\1/p' "$(dirname "$0")/../CMakeLists.txt")
+version=$(sed -n 's/^project(kirel VERSION \([^ ]*\).*/\1/p' "$root/CMakeLists.txt")
 headless() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/kirel" "$@"; }
 out=$(headless --version 2>&1) && [ "$out" = "kirel $version" ] || fail "--version: $out"
 out=$(headless --help 2>&1) && grep -q -- '--version' <<<"$out" || fail "--help: $out"
@@ -77,35 +87,61 @@ for display in "" "DISPLAY=:97" "QT_QPA_PLATFORM=inconnue"; do
 done
 set -e
 
-# The manual page renders without a warning; the changelog names this version.
-if command -v man >/dev/null; then
+# Both manual pages render and lint clean, and name this version; so do the
+# changelog and the metainfo's newest release.
+for page in "${manpages[@]}"; do
   warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
-             man --warnings -E UTF-8 -l "$prefix/share/man/man1/kirel.1.gz" 2>&1 >/dev/null)
-  [ -z "$warnings" ] || fail "man kirel: $warnings"
-fi
+             man --warnings -E UTF-8 -l "$prefix/$page" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "man $page: $warnings"
+  warnings=$("$mandoc" -T lint -W all "$prefix/$page" 2>&1) || [ -n "$warnings" ] \
+    || warnings="mandoc fails"
+  [ -z "$warnings" ] || fail "mandoc $page: $warnings"
+  zcat "$prefix/$page" | head -n 1 | grep -q "\"Kirel $version\"" || fail "$page is not for $version"
+done
 changelog=$(zcat "$prefix/share/doc/kirel/changelog.gz" | dpkg-parsechangelog -l - -S Version)
 [ "$changelog" = "$version" ] || fail "changelog is for version '$changelog', not $version"
+release=$(grep -m 1 -o '<release version="[^"]*"' "$metainfo" | cut -d '"' -f 2)
+[ "$release" = "$version" ] || fail "metainfo's newest release is '$release', not $version"
 
-# The package: the same files under /usr, dependencies taken from the linked libraries.
-"$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$prefix/package" >/dev/null
-deb=$(ls "$prefix"/package/kirel_*.deb)
-listing=$(dpkg-deb -c "$deb")
-for f in "${installed[@]}"; do
-  grep -q " \./usr/$f\$" <<<"$listing" || fail "not in the package: /usr/$f"
-done
-depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libqt6svg6 qt6-translations-l10n; do
-  grep -q "$lib" <<<"$depends" || fail "package does not depend on $lib: $depends"
-done
+if [ "$package" = 1 ]; then
+  # The packages as make package builds them, from this source tree.
+  if ! log=$(DEB_BUILD_OPTIONS=nocheck "$root/scripts/build-deb.sh" "$prefix/deb" 2>&1); then
+    echo "$log" | tail -n 40 >&2
+    fail "scripts/build-deb.sh failed"
+    exit 1
+  fi
+  deb=$(ls "$prefix"/deb/kirel_*.deb)
+  listing=$(dpkg-deb -c "$deb")
+  for f in "${installed[@]}"; do
+    grep -q " \./usr/$f\$" <<<"$listing" || fail "not in the package: /usr/$f"
+  done
+  depends=$(dpkg-deb -f "$deb" Depends)
+  for lib in libqt6widgets6 libqt6svg6 qt6-translations-l10n; do
+    grep -q "$lib" <<<"$depends" || fail "package does not depend on $lib: $depends"
+  done
 
-# Errors and warnings only; the info tags left are listed in the README.
-if command -v lintian >/dev/null; then
-  complaints=$(lintian "$deb" 2>&1 | grep -E '^[EW]: ' || true)
+  # Errors and warnings only; the info and pedantic tags left are in the README.
+  complaints=$(lintian --pedantic "$prefix"/deb/kirel_*.changes 2>&1 | grep -E '^[EW]: ' || true)
   [ -z "$complaints" ] || fail "lintian: $complaints"
+
+  # Debian's hardening: PIE, stack protector, full RELRO, each "yes". Fortify
+  # may find only memcpy, memmove and memset calls on buffers of unknown size,
+  # which it leaves as they are: then every compiler line must have had the flag.
+  dpkg-deb -x "$deb" "$prefix/unpacked"
+  report=$(hardening-check "$prefix/unpacked/usr/bin/kirel" 2>&1 || true)
+  for line in 'Position Independent Executable' 'Stack protected' \
+              'Read-only relocations' 'Immediate binding'; do
+    grep -q "^ $line: yes\$" <<<"$report" || fail "hardening-check: $(grep "^ $line:" <<<"$report")"
+  done
+  compiles=$(grep -E '^[^ ]*(c|g|clang)\+\+ .* -o [^ ]+\.o -c ' <<<"$log" || true)
+  [ -n "$compiles" ] || fail "no compiler line in the package build's log"
+  for flag in -D_FORTIFY_SOURCE=2 -fstack-protector-strong -Werror=format-security; do
+    if grep -v -q -e " $flag " <<<"$compiles"; then fail "compiled without $flag"; fi
+  done
 fi
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed" >&2
   exit 1
 fi
-echo "install layout and package OK"
+echo "install layout OK$([ "$package" = 1 ] && echo ", Debian packages OK")"

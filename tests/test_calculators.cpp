@@ -58,6 +58,9 @@ private slots:
              "Text12=10; Text11=3.33; Text9=3; handed=3.33"},
             {"ohm, R zero changes nothing", "%1Text3=0", "Text12=6; Text11=24; Text9=1; handed=24"},
             {"ohm, I zero changes nothing", "%1Text2=0", "Text12=6; Text11=24; Text9=1; handed=24"},
+            // A resistance that fails to compute hands nothing over: "Résis" stays as it was.
+            {"ohm, R overflows: Résis kept", "Text1=12; Text2=0.5; tab=4; Combo1=4 anneaux; Text1:=1e308",
+             "Text11=24; Combo1=4 anneaux"},
             {"ohm, an overflow skips one step",
              "Text1=12; Text2=0.5; Text3=1; Text1:=1e300; Text2:=1e-99",
              "Text11=2E+300; handed=2E+300; Text9=0; Text12=1E+300"},

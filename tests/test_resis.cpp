@@ -194,6 +194,15 @@ private slots:
         }
     }
 
+    // A hand-over presets the finder's lists, then reads them once: its
+    // neighbours change once, not once per list.
+    void handOverReadsOnce() {
+        int reads = 0;
+        connect(w->findChild<QLineEdit*>("valst_txt(0)"), &QLineEdit::textChanged, [&] { ++reads; });
+        testing::act(*w, "handed=4750");
+        QCOMPARE(reads, 1);
+    }
+
     // Every reader spells its digits times the multiplier, whatever the
     // multiplier: four and five bands, the SMD marking, the finder with three
     // and with two digits, whose neighbours stand on either side of its value.

@@ -1,0 +1,191 @@
+// The calculators and the code readers as plain functions, without a window:
+// one row an input and everything it must show ("-" a skipped step, "stop" a
+// calculator that stops before its first step).
+
+#include <QTest>
+
+#include "calc/calculators.h"
+#include "codes/readers.h"
+
+namespace {
+using calc::Num;
+QString w(Num v) {
+    return v ? numbers::writeNumber(*v) : QStringLiteral("-");
+}
+QString w(std::optional<bool> v) {
+    return v ? (*v ? "yes" : "no") : "-";
+}
+template <class T> QString w(const std::optional<T>& v) {
+    return v ? QString::number(*v) : "-";
+}
+template <class... T> QString line(const T&... parts) {
+    return QStringList{w(parts)...}.join(' ');
+}
+
+// Runs the named calculator on inputs given as numbers ("-": no number).
+QString calculate(const QString& name, const QStringList& in) {
+    std::vector<Num> v;
+    for (const QString& s : in)
+        v.push_back(s == "-" ? Num() : Num(s.toDouble()));
+    const auto show = [](const auto& r, auto f) { return r ? f(*r) : QStringLiteral("stop"); };
+    using namespace calc;
+    if (name == "ohm")
+        return show(ohm(v[0], v[1], v[2]),
+                    [](Ohm o) { return line(o.current, o.resistance, o.voltage); });
+    if (name == "ui")
+        return show(powerUI(v[0], v[1], v[2]),
+                    [](Power p) { return line(p.first, p.current, p.power); });
+    if (name == "ri")
+        return show(powerRI(v[0], v[1], v[2]),
+                    [](Power p) { return line(p.first, p.current, p.power); });
+    if (name == "series")
+        return show(ledSeries(v[0], v[1], v[2], v[3], v[4]),
+                    [](LedSeries l) { return line(l.resistance, l.power, l.error); });
+    if (name == "parallel")
+        return show(ledParallel(v[0], v[1], v[2], v[3], v[4]),
+                    [](LedParallel l) { return line(l.resistance, l.error); });
+    if (name == "zener" || name == "zenerE48")
+        return show(zenerIdeal(v[0], v[1], v[2], v[3], name == "zener"),
+                    [](ZenerIdeal z) { return line(z.ideal, z.offLimit, z.proposal); });
+    if (name == "rating")
+        return show(zenerRating(v[0], v[1], v[2], *v[3], v[4]), [](ZenerRating r) {
+            const char* lamps[] = {"red", "yellow", "green"};
+            return w(r.current) + ' ' + (r.lamp ? lamps[int(*r.lamp)] : "-");
+        });
+    return show(transistor(v[0], v[1], v[2]),
+                [](Transistor t) { return line(t.base, t.resistance); });
+}
+} // namespace
+
+class TestRules : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void calculators_data() {
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("out");
+        const char* rows[][3] = {
+            {"ohm", "ohm 12 0.5 1", "12 24 0.5"},
+            {"ohm, thirds rounded", "ohm 10 3 1", "10 3.33 3"},
+            {"ohm, I zero", "ohm 1 0 5", "stop"},
+            {"ohm, R zero", "ohm 1 2 0", "stop"},
+            {"ohm, R overflows", "ohm 1e300 1e-10 1", "1E+300 - 0"},
+            {"ohm, no number", "ohm - 2 4", "- - 8"},
+            {"P=UI", "ui 12 2 6", "3 0.5 24"},
+            {"P=UI, U zero", "ui 0 2 6", "stop"},
+            {"P=RI²", "ri 100 0.1 1", "100 0.1 1"},
+            {"P=RI², negative R", "ri -4 2 1", "0.25 - -16"},
+            {"P=RI², I zero", "ri 4 0 1", "stop"},
+            {"series", "series 12 2 20 3 -", "300 0.12 no"},
+            {"series, supply too low", "series 5 2 20 3 -", "-50 -0.02 yes"},
+            {"series, R skipped: the shown one", "series 1e308 -1e308 20 1 100", "- 0.04 no"},
+            {"series, no current", "series 12 2 0 3 -", "stop"},
+            {"parallel", "parallel 5 2 20 3 -", "50 no"},
+            {"parallel, rounds to 0", "parallel 5 2 20 1e6 -", "0 yes"},
+            {"parallel, no LED", "parallel 5 2 20 0 -", "stop"},
+            {"zener", "zener 12 5.1 20 - ", "345 no 330"},
+            {"zener, not E24", "zenerE48 12 5.1 20 -", "345 - -"},
+            {"zener, 10 ohms: no proposal", "zener 5.2 5 20 -", "10 no -"},
+            {"zener, 1100 ohms", "zener 27 5 20 -", "1100 no 1000"},
+            {"zener, over 1100", "zener 27.02 5 20 -", "1101 yes -"},
+            {"zener, under 10", "zener 5.1 5 20 -", "5 yes -"},
+            {"zener, ideal skipped: the shown one", "zener 1e308 -1e308 20 47", "- no 43"},
+            {"zener, no current", "zener 12 5 0 -", "stop"},
+            {"rating, more", "rating 12 5.1 20 330 -", "20.909 green"},
+            {"rating, equal", "rating 12 2 20 500 -", "20 yellow"},
+            {"rating, less", "rating 12 5.1 21 330 -", "20.909 red"},
+            {"rating, current skipped: the shown one", "rating 1e308 -1e308 5 1 4", "- red"},
+            {"rating, 0 ohm", "rating 12 5 20 0 -", "stop"},
+            {"transistor", "trans 100 100 5", "1 4.4"},
+            {"transistor, small base current", "trans 1 3000 5", "0 13200"},
+            {"transistor, no current", "trans 0 100 5", "0 -"},
+            {"transistor, no gain", "trans 1 0 5", "stop"},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r[0]) << r[1] << r[2];
+    }
+    void calculators() {
+        QFETCH(QString, in);
+        QFETCH(QString, out);
+        QStringList args = in.split(' ', Qt::SkipEmptyParts);
+        const QString name = args.takeFirst();
+        QCOMPARE(calculate(name, args), out);
+    }
+
+    // The hand-over: ohms to the finder's digits, multiplier index and digit count.
+    void handover_data() {
+        QTest::addColumn<double>("ohms");
+        QTest::addColumn<QString>("preset");
+        const std::pair<double, const char*> rows[] = {
+            {0.47, "4 7 x0 two"}, {4.7, "4 7 x1 two"},  {4.75, "4 7 5 x0"}, {47, "4 7 x2 two"},
+            {10, "1 0 x2 two"},   {470.25, "4 7 0 x2"}, {1380, "1 3 8 x3"}, {9.99e9, "9 9 9 x9"},
+            {0.1, "1 0 x0 two"},  {0.09, "none"},       {1e10, "none"},     {-5, "none"},
+        };
+        for (auto [ohms, preset] : rows)
+            QTest::newRow(preset) << ohms << preset;
+    }
+    void handover() {
+        QFETCH(double, ohms);
+        const auto p = codes::handoverPreset(ohms);
+        QString got = "none";
+        if (p) {
+            const auto& d = p->digits;
+            got = QString("%1 %2 ").arg(d[0]).arg(d[1]) +
+                  (p->twoDigits ? "" : QString::number(d[2]) + ' ') + 'x' +
+                  QString::number(p->multiplier) + (p->twoDigits ? " two" : "");
+        }
+        QTEST(got, "preset");
+    }
+
+    // Each list's items and the meaning the rules read from an index.
+    void lists() {
+        QCOMPARE(codes::digitItems(true).first(), "Marron");
+        QCOMPARE(codes::digitAt(0, true)->digit, 1);
+        QCOMPARE(codes::digitAt(9, false)->digit, 9);
+        QVERIFY(!codes::digitAt(9, true) && !codes::digitAt(-1, false));
+        QCOMPARE(codes::multiplierItems().indexOf("Noir"), 2);
+        QCOMPARE(codes::smdMultiplier(0), codes::multiplierAt(2));
+        QCOMPARE(codes::toleranceItems().at(codes::toleranceBandIndex(0)), "Noir"); // 20 %
+        QCOMPARE(codes::toleranceAt(codes::toleranceBandIndex(2))->percent, "5");
+        QCOMPARE(codes::modeItems().at(int(codes::Mode::Smd)), "CMS/SMD");
+    }
+
+    // The value line: digits, points and unit of the band and SMD readers, and the finder's.
+    void readers() {
+        auto marks = [](int m, bool five) {
+            const codes::ValueMarks v = codes::valueMarks(*codes::multiplierAt(m), five);
+            return QString("%1%2%3%4%5 ")
+                       .arg(v.pointBeforeFirst)
+                       .arg(v.pointAfterFirst)
+                       .arg(v.pointAfterSecond)
+                       .arg(v.third)
+                       .arg(v.thirdZero) +
+                   v.unit;
+        };
+        QCOMPARE(marks(0, false), "10000 Ohms");  // .47
+        QCOMPARE(marks(3, false), "00011 Ohms");  // 470
+        QCOMPARE(marks(4, true), "00110 k Ohms"); // 47.2 k
+        QCOMPARE(marks(9, true), "01010 G Ohms"); // 4.72 G
+        const codes::SmdReading whole = codes::readSmd({"4", "7", "2"}, 0);
+        QCOMPARE(line(whole.first, whole.second), "4 7");
+        QCOMPARE(whole.zeros, codes::multiplierAt(4));
+        const codes::SmdReading part = codes::readSmd({"4", "", "2"}, 2);
+        QCOMPARE(line(part.first, part.second) + (part.zeros ? " x" : ""), "- - x");
+
+        using series::Series;
+        auto finder = [](int a, int b, int c, int m, bool two, std::optional<Series> s) {
+            const codes::FinderValue v = codes::finderValue(a, b, c, m, two, s);
+            return v.digits[0] + v.digits[1] + v.digits[2] + ' ' +
+                   line(v.point0, v.point1, v.third) + ' ' + v.unit.value_or("-") + ' ' +
+                   v.lower.value_or("-") + ' ' + v.upper.value_or("-") + ' ' + w(v.standard);
+        };
+        QCOMPARE(finder(3, 7, 5, 5, false, Series::E96), "475 no no - kOhms 464 487 yes");
+        QCOMPARE(finder(3, 7, 5, 0, true, Series::E24), "047 yes no yes Ohms 0.43 0.51 yes");
+        QCOMPARE(finder(3, 7, 0, 3, true, Series::E48), "470 no no yes Ohms 464 487 no");
+        QCOMPARE(finder(3, 7, 0, 2, true, std::nullopt), "470 no no no Ohms - - -");
+        QCOMPARE(finder(-1, -1, -1, -1, false, Series::E24), "0-1-1 - - - - - - no");
+    }
+};
+
+QTEST_MAIN(TestRules)
+#include "test_rules.moc"

@@ -166,34 +166,6 @@ private slots:
     }
     void scenarios() { testing::runScenario(*w, [this](const QString& n) { return own(*w, n); }); }
 
-    // Resistances handed over one after the other, "value>shown": the finder's
-    // digits, its multiplier and "Off" for two digits; "kept" when it keeps the
-    // value before. Three digits from 1 ohm on, two below 100 ohms when the third is 0.
-    void handOver_data() {
-        QTest::addColumn<QString>("handed");
-        for (const char* row :
-             {"1000>1.00 kOhms x10; 0.09>kept; 0.1>0.10 Ohms x0.01 Off; 0.999>0.99 Ohms x0.01 Off",
-              "locale=fr; 4,75>4.75 Ohms x0.01; 1>1.0 Ohms x0.1 Off; 9,999>9.99 Ohms x0.01",
-              "97.6>97.6 Ohms x0.1; 10.05>10 Ohms x1 Off; 99.99>99.9 Ohms x0.1",
-              "1380>1.38 kOhms x10; 100>100 Ohms x1; 470.25>470 Ohms x1; 999.9>999 Ohms x1",
-              "locale=fr; 47000>47.0 kOhms x100; 470000>470 kOhms x1k; 1E+06>1.00 MOhms x10k",
-              "4.75E+07>47.5 MOhms x100k; 9999999999>9.99 G.Ohms x10M; 1E+10>kept; 1e300>kept"})
-            QTest::newRow(row) << QString(row);
-    }
-    void handOver() {
-        QFETCH(QString, handed);
-        QString shown;
-        for (const QString& step : handed.split("; ")) {
-            const QStringList p = step.split('>');
-            testing::act(*w, p.size() == 1 ? step : "handed=" + p[0]);
-            shown = p.size() == 1 || p[1] == "kept" ? shown : p[1];
-            const QString two = testing::get<QCheckBox>(*w, "Check1")->isChecked() ? " Off" : "";
-            const QString code = *own(*w, "digits") + ' ' +
-                                 testing::get<QComboBox>(*w, "Combo11")->currentText() + two;
-            if (p.size() > 1) QCOMPARE(code, shown);
-        }
-    }
-
     // A hand-over presets the finder's lists, then reads them once: its
     // neighbours change once, not once per list.
     void handOverReadsOnce() {

@@ -123,42 +123,35 @@ class TestRules : public QObject {
         QCOMPARE(calculate(name, args), out);
     }
 
-    // The hand-over: ohms to the finder's digits, multiplier index and digit count.
+    // The hand-over: ohms to the finder's digits, multiplier index (x<index>) and "two"
+    // for two digits, in French and in C.
     void handover_data() {
         QTest::addColumn<double>("ohms");
         QTest::addColumn<QString>("preset");
         const std::pair<double, const char*> rows[] = {
-            {0.47, "4 7 x0 two"}, {4.7, "4 7 x1 two"},  {4.75, "4 7 5 x0"}, {47, "4 7 x2 two"},
-            {10, "1 0 x2 two"},   {470.25, "4 7 0 x2"}, {1380, "1 3 8 x3"}, {9.99e9, "9 9 9 x9"},
-            {0.1, "1 0 x0 two"},  {0.09, "none"},       {1e10, "none"},     {-5, "none"},
+            {0.47, "4 7 x0 two"}, {4.7, "4 7 x1 two"},   {4.75, "4 7 5 x0"},  {47, "4 7 x2 two"},
+            {10, "1 0 x2 two"},   {470.25, "4 7 0 x2"},  {1380, "1 3 8 x3"},  {9.99e9, "9 9 9 x9"},
+            {0.1, "1 0 x0 two"},  {0.999, "9 9 x0 two"}, {9.999, "9 9 9 x0"}, {10.05, "1 0 x2 two"},
+            {99.99, "9 9 9 x1"},  {1000, "1 0 0 x3"},    {1e6, "1 0 0 x6"},   {4.75e7, "4 7 5 x7"},
+            {1e300, "none"},      {0.09, "none"},        {1e10, "none"},      {-5, "none"},
         };
         for (auto [ohms, preset] : rows)
             QTest::newRow(preset) << ohms << preset;
     }
     void handover() {
         QFETCH(double, ohms);
-        const auto p = codes::handoverPreset(ohms);
-        QString got = "none";
-        if (p) {
-            const auto& d = p->digits;
-            got = QString("%1 %2 ").arg(d[0]).arg(d[1]) +
-                  (p->twoDigits ? "" : QString::number(d[2]) + ' ') + 'x' +
-                  QString::number(p->multiplier) + (p->twoDigits ? " two" : "");
+        for (const QLocale& l : {QLocale(QLocale::French, QLocale::France), QLocale::c()}) {
+            QLocale::setDefault(l); // the digits are read past the locale's decimal separator
+            const auto p = codes::handoverPreset(ohms);
+            QString got = "none";
+            if (p) {
+                const auto& d = p->digits;
+                got = QString("%1 %2 ").arg(d[0]).arg(d[1]) +
+                      (p->twoDigits ? "" : QString::number(d[2]) + ' ') + 'x' +
+                      QString::number(p->multiplier) + (p->twoDigits ? " two" : "");
+            }
+            QTEST(got, "preset");
         }
-        QTEST(got, "preset");
-    }
-
-    // Each list's items and the meaning the rules read from an index.
-    void lists() {
-        QCOMPARE(codes::digitItems(true).first(), "Marron");
-        QCOMPARE(codes::digitAt(0, true)->digit, 1);
-        QCOMPARE(codes::digitAt(9, false)->digit, 9);
-        QVERIFY(!codes::digitAt(9, true) && !codes::digitAt(-1, false));
-        QCOMPARE(codes::multiplierItems().indexOf("Noir"), 2);
-        QCOMPARE(codes::smdMultiplier(0), codes::multiplierAt(2));
-        QCOMPARE(codes::toleranceItems().at(codes::toleranceBandIndex(0)), "Noir"); // 20 %
-        QCOMPARE(codes::toleranceAt(codes::toleranceBandIndex(2))->percent, "5");
-        QCOMPARE(codes::modeItems().at(int(codes::Mode::Smd)), "CMS/SMD");
     }
 
     // The value line: digits, points and unit of the band and SMD readers, and the finder's.

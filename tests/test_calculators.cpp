@@ -4,7 +4,6 @@
 
 #include <QRadioButton>
 
-#include "codes/series.h"
 #include "testing.h"
 
 namespace {
@@ -116,18 +115,6 @@ private slots:
         testing::addScenarios(rows, parts);
     }
     void scenarios() { testing::runScenario(*w, [this](const QString& n) { return own(*w, n); }); }
-
-    // The zener's proposal is the E24 value just below the ideal resistance, for
-    // every E24 value from 10 to 910 ohms.
-    void proposalsFollowE24() {
-        testing::act(*w, "tab=2; Text27=0; Text26=20");
-        for (int decade : {10, 100})
-            for (int e : series::values(series::Series::E24)) {
-                const int below = e * decade / 100;
-                testing::act(*w, "Text28:=" + QString::number((below + 0.5) * 0.02));
-                QCOMPARE(testing::get<QLineEdit>(*w, "Valpro_txt")->text(), QString::number(below));
-            }
-    }
 };
 
 QTEST_MAIN(TestCalculators)

@@ -15,6 +15,9 @@ QString w(Num v) {
 QString w(std::optional<bool> v) {
     return v ? (*v ? "yes" : "no") : "-";
 }
+QString w(std::optional<calc::Lamp> v) {
+    return v ? QStringList{"red", "yellow", "green"}[int(*v)] : "-";
+}
 template <class T> QString w(const std::optional<T>& v) {
     return v ? QString::number(*v) : "-";
 }
@@ -27,33 +30,28 @@ QString calculate(const QString& name, const QStringList& in) {
     std::vector<Num> v;
     for (const QString& s : in)
         v.push_back(s == "-" ? Num() : Num(s.toDouble()));
-    const auto show = [](const auto& r, auto f) { return r ? f(*r) : QStringLiteral("stop"); };
+    const auto show = [](const auto& r, auto... parts) {
+        return r ? line((*r).*parts...) : "stop";
+    };
     using namespace calc;
     if (name == "ohm")
-        return show(ohm(v[0], v[1], v[2]),
-                    [](Ohm o) { return line(o.current, o.resistance, o.voltage); });
-    if (name == "ui")
-        return show(powerUI(v[0], v[1], v[2]),
-                    [](Power p) { return line(p.first, p.current, p.power); });
-    if (name == "ri")
-        return show(powerRI(v[0], v[1], v[2]),
-                    [](Power p) { return line(p.first, p.current, p.power); });
+        return show(ohm(v[0], v[1], v[2]), &Ohm::current, &Ohm::resistance, &Ohm::voltage);
+    if (name == "ui" || name == "ri")
+        return show((name == "ui" ? powerUI : powerRI)(v[0], v[1], v[2]), &Power::first,
+                    &Power::current, &Power::power);
     if (name == "series")
-        return show(ledSeries(v[0], v[1], v[2], v[3], v[4]),
-                    [](LedSeries l) { return line(l.resistance, l.power, l.error); });
+        return show(ledSeries(v[0], v[1], v[2], v[3], v[4]), &LedSeries::resistance,
+                    &LedSeries::power, &LedSeries::error);
     if (name == "parallel")
-        return show(ledParallel(v[0], v[1], v[2], v[3], v[4]),
-                    [](LedParallel l) { return line(l.resistance, l.error); });
-    if (name == "zener" || name == "zenerE48")
-        return show(zenerIdeal(v[0], v[1], v[2], v[3], name == "zener"),
-                    [](ZenerIdeal z) { return line(z.ideal, z.offLimit, z.proposal); });
+        return show(ledParallel(v[0], v[1], v[2], v[3], v[4]), &LedParallel::resistance,
+                    &LedParallel::error);
+    if (name.startsWith("zener"))
+        return show(zenerIdeal(v[0], v[1], v[2], v[3], name == "zener"), &ZenerIdeal::ideal,
+                    &ZenerIdeal::offLimit, &ZenerIdeal::proposal);
     if (name == "rating")
-        return show(zenerRating(v[0], v[1], v[2], *v[3], v[4]), [](ZenerRating r) {
-            const char* lamps[] = {"red", "yellow", "green"};
-            return w(r.current) + ' ' + (r.lamp ? lamps[int(*r.lamp)] : "-");
-        });
-    return show(transistor(v[0], v[1], v[2]),
-                [](Transistor t) { return line(t.base, t.resistance); });
+        return show(zenerRating(v[0], v[1], v[2], *v[3], v[4]), &ZenerRating::current,
+                    &ZenerRating::lamp);
+    return show(transistor(v[0], v[1], v[2]), &Transistor::base, &Transistor::resistance);
 }
 } // namespace
 
@@ -121,6 +119,16 @@ class TestRules : public QObject {
         QStringList args = in.split(' ', Qt::SkipEmptyParts);
         const QString name = args.takeFirst();
         QCOMPARE(calculate(name, args), out);
+    }
+
+    // The zener's proposal is the E24 value just below the ideal resistance, for
+    // every E24 value from 10 to 910 ohms.
+    void proposalsFollowE24() {
+        for (int decade : {10, 100})
+            for (int e : series::values(series::Series::E24)) {
+                const int below = e * decade / 100;
+                QCOMPARE(calc::zenerIdeal(below + 0.5, 0, 1000, {}, true)->proposal, below);
+            }
     }
 
     // The hand-over: ohms to the finder's digits, multiplier index (x<index>) and "two"

@@ -63,32 +63,23 @@ class TestRules : public QObject {
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
         const char* rows[][3] = {
-            {"ohm", "ohm 12 0.5 1", "12 24 0.5"},
             {"ohm, thirds rounded", "ohm 10 3 1", "10 3.33 3"},
             {"ohm, I zero", "ohm 1 0 5", "stop"},
-            {"ohm, R zero", "ohm 1 2 0", "stop"},
             {"ohm, R overflows", "ohm 1e300 1e-10 1", "1E+300 - 0"},
             {"ohm, no number", "ohm - 2 4", "- - 8"},
-            {"P=UI", "ui 12 2 6", "3 0.5 24"},
             {"P=UI, U zero", "ui 0 2 6", "stop"},
-            {"P=RI²", "ri 100 0.1 1", "100 0.1 1"},
             {"P=RI², two decimals", "ri 1 3 1", "0.11 1 9"},
             {"P=RI², R zero", "ri 0 2 1", "stop"},
             {"P=RI², negative R", "ri -4 2 1", "0.25 - -16"},
             {"P=RI², I zero", "ri 4 0 1", "stop"},
-            {"series", "series 12 2 20 3 -", "300 0.12 no"},
             {"series, power from the rounded R", "series 5 1.8 15 1 -", "213.3 0.05 no"},
             {"series, exactly enough", "series 6 2 20 3 -", "0 0 no"},
-            {"series, supply too low", "series 5 2 20 3 -", "-50 -0.02 yes"},
             {"series, R skipped: the shown one", "series 1e308 -1e308 20 1 100", "- 0.04 no"},
             {"series, no current", "series 12 2 0 3 -", "stop"},
-            {"parallel", "parallel 5 2 20 3 -", "50 no"},
             {"parallel, half ohm to even", "parallel 5 2 20 4 -", "38 no"},
             {"parallel, supply below the LED", "parallel 2 3 20 1 -", "-50 no"},
             {"parallel, no current", "parallel 5 2 0 3 -", "stop"},
-            {"parallel, rounds to 0", "parallel 5 2 20 1e6 -", "0 yes"},
             {"parallel, no LED", "parallel 5 2 20 0 -", "stop"},
-            {"zener", "zener 12 5.1 20 - ", "345 no 330"},
             {"zener, not E24", "zenerE48 12 5.1 20 -", "345 - -"},
             {"zener, an E24 value gets the one below", "zener 14.5 5.1 20 -", "470 no 430"},
             {"zener above the supply", "zener 12 15 20 -", "-150 yes -"},
@@ -162,28 +153,8 @@ class TestRules : public QObject {
         }
     }
 
-    // The value line: digits, points and unit of the band and SMD readers, and the finder's.
+    // The finder's digits, points, unit, neighbours and verdict.
     void readers() {
-        auto marks = [](int m, bool five) {
-            const codes::ValueMarks v = codes::valueMarks(*codes::multiplierAt(m), five);
-            return QString("%1%2%3%4%5 ")
-                       .arg(v.pointBeforeFirst)
-                       .arg(v.pointAfterFirst)
-                       .arg(v.pointAfterSecond)
-                       .arg(v.third)
-                       .arg(v.thirdZero) +
-                   v.unit;
-        };
-        QCOMPARE(marks(0, false), "10000 Ohms");  // .47
-        QCOMPARE(marks(3, false), "00011 Ohms");  // 470
-        QCOMPARE(marks(4, true), "00110 k Ohms"); // 47.2 k
-        QCOMPARE(marks(9, true), "01010 G Ohms"); // 4.72 G
-        const codes::SmdReading whole = codes::readSmd({"4", "7", "2"}, 0);
-        QCOMPARE(line(whole.first, whole.second), "4 7");
-        QCOMPARE(whole.zeros, codes::multiplierAt(4));
-        const codes::SmdReading part = codes::readSmd({"4", "", "2"}, 2);
-        QCOMPARE(line(part.first, part.second) + (part.zeros ? " x" : ""), "- - x");
-
         using series::Series;
         auto finder = [](int a, int b, int c, int m, bool two, std::optional<Series> s) {
             const codes::FinderValue v = codes::finderValue(a, b, c, m, two, s);

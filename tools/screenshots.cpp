@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
     };
     for (const auto& scene : scenes) {
         w.selectTab(scene.tab);
-        get<TabStrip>(w, "TabStrip2")->setCurrentIndex(scene.ledTab);
+        get<QTabBar>(w, "TabStrip2")->setCurrentIndex(scene.ledTab);
         for (const auto& [field, text] : scene.typed) type(field, QString::fromLatin1(text));
         save(w, dir, QString::fromLatin1(scene.name));
     }

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
@@ -28,7 +29,7 @@ namespace {
 constexpr int kRepetitions = 101;
 constexpr double kBarMicroseconds = 1000.0;
 
-using Field = QLineEdit* Base::*;
+using Field = const char*; // the objectName of a field
 
 // The values typed into one field, each over the whole text. They keep the
 // computed resistances between 0 and 999 ohms where a calculator hands them
@@ -53,43 +54,43 @@ struct Panel {
 const std::vector<Panel>& panels() {
     static const std::vector<Panel> table{
         {"U=R*I", 0, -1, false,
-         {{&Base::Text1, "12"}, {&Base::Text2, "1"}, {&Base::Text3, "1"}},
-         {{&Base::Text1, "Text1", {"12", "4.7", "330"}},
-          {&Base::Text2, "Text2", {"0.05", "1.2", "0.5"}},
-          {&Base::Text3, "Text3", {"100", "4.7", "330"}}}},
+         {{"Text1", "12"}, {"Text2", "1"}, {"Text3", "1"}},
+         {{"Text1", "Text1", {"12", "4.7", "330"}},
+          {"Text2", "Text2", {"0.05", "1.2", "0.5"}},
+          {"Text3", "Text3", {"100", "4.7", "330"}}}},
         {"P=U*I", 0, -1, false,
-         {{&Base::Text4, "12"}, {&Base::Text5, "2"}, {&Base::Text6, "6"}},
-         {{&Base::Text4, "Text4", {"12", "4.7", "330"}},
-          {&Base::Text5, "Text5", {"2", "0.5", "1.2"}},
-          {&Base::Text6, "Text6", {"6", "47", "0.33"}}}},
+         {{"Text4", "12"}, {"Text5", "2"}, {"Text6", "6"}},
+         {{"Text4", "Text4", {"12", "4.7", "330"}},
+          {"Text5", "Text5", {"2", "0.5", "1.2"}},
+          {"Text6", "Text6", {"6", "47", "0.33"}}}},
         {"P=R*I²", 0, -1, true,
-         {{&Base::Text4, "100"}, {&Base::Text5, "0.1"}, {&Base::Text6, "1"}},
-         {{&Base::Text4, "Text4", {"100", "4.7", "330"}},
-          {&Base::Text5, "Text5", {"0.1", "0.2", "0.05"}},
-          {&Base::Text6, "Text6", {"1", "4.7", "0.33"}}}},
+         {{"Text4", "100"}, {"Text5", "0.1"}, {"Text6", "1"}},
+         {{"Text4", "Text4", {"100", "4.7", "330"}},
+          {"Text5", "Text5", {"0.1", "0.2", "0.05"}},
+          {"Text6", "Text6", {"1", "4.7", "0.33"}}}},
         {"Led série", 1, 0, false,
-         {{&Base::Text13, "12"}, {&Base::Text14, "2"}, {&Base::Text15, "20"}, {&Base::Text16, "3"}},
-         {{&Base::Text13, "Text13", {"12", "9", "6.5"}},
-          {&Base::Text14, "Text14", {"2", "1.8", "3.3"}},
-          {&Base::Text15, "Text15", {"20", "15", "30"}},
-          {&Base::Text16, "Text16", {"3", "4", "5"}}}},
+         {{"Text13", "12"}, {"Text14", "2"}, {"Text15", "20"}, {"Text16", "3"}},
+         {{"Text13", "Text13", {"12", "9", "6.5"}},
+          {"Text14", "Text14", {"2", "1.8", "3.3"}},
+          {"Text15", "Text15", {"20", "15", "30"}},
+          {"Text16", "Text16", {"3", "4", "5"}}}},
         {"Led parallèle", 1, 1, false,
-         {{&Base::Text21, "5"}, {&Base::Text22, "2"}, {&Base::Text23, "20"}, {&Base::Text24, "3"}},
-         {{&Base::Text21, "Text21", {"5", "12", "9"}},
-          {&Base::Text22, "Text22", {"2", "1.8", "3.3"}},
-          {&Base::Text23, "Text23", {"20", "10", "5"}},
-          {&Base::Text24, "Text24", {"3", "2", "1"}}}},
+         {{"Text21", "5"}, {"Text22", "2"}, {"Text23", "20"}, {"Text24", "3"}},
+         {{"Text21", "Text21", {"5", "12", "9"}},
+          {"Text22", "Text22", {"2", "1.8", "3.3"}},
+          {"Text23", "Text23", {"20", "10", "5"}},
+          {"Text24", "Text24", {"3", "2", "1"}}}},
         {"Zener", 2, -1, false,
-         {{&Base::Text28, "12"}, {&Base::Text27, "5.1"}, {&Base::Text26, "20"}},
-         {{&Base::Text28, "Text28", {"12", "9", "15"}},
-          {&Base::Text27, "Text27", {"5.1", "3.3", "6.8"}},
-          {&Base::Text26, "Text26", {"20", "30", "10"}},
-          {&Base::Valpro_txt, "Valpro_txt", {"330", "470", "1000"}}}},
+         {{"Text28", "12"}, {"Text27", "5.1"}, {"Text26", "20"}},
+         {{"Text28", "Text28", {"12", "9", "15"}},
+          {"Text27", "Text27", {"5.1", "3.3", "6.8"}},
+          {"Text26", "Text26", {"20", "30", "10"}},
+          {"Valpro_txt", "Valpro_txt", {"330", "470", "1000"}}}},
         {"Trans", 3, -1, false,
-         {{&Base::Text31, "100"}, {&Base::Text32, "100"}, {&Base::Text34, "5"}},
-         {{&Base::Text31, "Text31", {"100", "10", "47"}},
-          {&Base::Text32, "Text32", {"100", "50", "150"}},
-          {&Base::Text34, "Text34", {"5", "12", "3.3"}}}},
+         {{"Text31", "100"}, {"Text32", "100"}, {"Text34", "5"}},
+         {{"Text31", "Text31", {"100", "10", "47"}},
+          {"Text32", "Text32", {"100", "50", "150"}},
+          {"Text34", "Text34", {"5", "12", "3.3"}}}},
     };
     return table;
 }
@@ -206,13 +207,13 @@ int main(int argc, char* argv[]) {
     const char* slowestBlock = "";
     double slowest = 0;
     for (const Panel& p : panels()) {
-        w.TabStrip1->setCurrentIndex(p.tab);
-        if (p.ledTab >= 0) w.TabStrip2->setCurrentIndex(p.ledTab);
-        w.Option1[p.powerByR ? 1 : 0]->setChecked(true);
-        for (const auto& [field, text] : p.start) (w.*field)->setText(QString::fromLatin1(text));
+        w.selectTab(p.tab);
+        if (p.ledTab >= 0) w.findChild<QTabBar*>("TabStrip2")->setCurrentIndex(p.ledTab);
+        w.findChild<QRadioButton*>(p.powerByR ? "Option1(1)" : "Option1(0)")->setChecked(true);
+        for (const auto& [field, text] : p.start) w.findChild<QLineEdit*>(field)->setText(QString::fromLatin1(text));
         settle();
         for (const Entry& e : p.entries) {
-            const Result r = measure(w.*e.field, e.values);
+            const Result r = measure(w.findChild<QLineEdit*>(e.field), e.values);
             std::printf("%s%s %9.1f %9.1f %8.2f%s\n", cell(e.name, 11).c_str(),
                         cell(p.caption, 14).c_str(), r.perKey, r.slowKey, r.perKey / floor.perKey,
                         r.asTyped ? "" : "  (text repaired while typing)");

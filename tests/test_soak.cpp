@@ -69,7 +69,8 @@ struct Run {
             return "click " + b->objectName();
         }
         default: {
-            QTabBar* bar = pick(2) ? w.TabStrip1 : w.TabStrip2;
+            QTabBar* bar = pick(2) ? testing::get<TabStrip>(w, "TabStrip1")
+                                   : testing::get<TabStrip>(w, "TabStrip2");
             bar->setCurrentIndex(pick(bar->count()));
             return bar->objectName() + " at " + QString::number(bar->currentIndex());
         }
@@ -80,13 +81,17 @@ struct Run {
         auto shown = [](const auto& widgets) {
             return std::ranges::count_if(widgets, std::not_fn(&QWidget::isHidden));
         };
-        if (shown(w.Picture1) != 1) return QStringLiteral("not one main panel");
-        if (shown(w.Picture2) != 1) return QStringLiteral("not one led panel");
-        if (shown(std::array<QWidget*, 3>{w.zdno, w.zdok, w.zdm}) != 1)
+        if (shown(testing::all(w, "Picture1", 6)) != 1) return QStringLiteral("not one main panel");
+        if (shown(testing::all(w, "Picture2", 2)) != 1) return QStringLiteral("not one led panel");
+        if (shown(std::array<QWidget*, 3>{testing::get<QWidget>(w, "zdno"),
+                                          testing::get<QWidget>(w, "zdok"),
+                                          testing::get<QWidget>(w, "zdm")}) != 1)
             return QStringLiteral("not one lamp");
         for (QLineEdit* f : inputs) {
             if (f->text().size() > 5) return f->objectName() + " longer than 5";
-            const bool smd = f == w.cms1 || f == w.cms2 || f == w.cms3;
+            const bool smd = f == testing::get<QLineEdit>(w, "cms1") ||
+                             f == testing::get<QLineEdit>(w, "cms2") ||
+                             f == testing::get<QLineEdit>(w, "cms3");
             if (smd ? !QRegularExpression("^[0-9]?$").match(f->text()).hasMatch()
                     : !numbers::isNumeric(f->text()))
                 return f->objectName() + " holds '" + f->text() + "'";
@@ -96,20 +101,24 @@ struct Run {
                 return f->objectName() + " shows '" + f->text() + "'";
         static const QRegularExpression notNumber(
             "(^|[^a-z])(inf|nan)([^a-z]|$)", QRegularExpression::CaseInsensitiveOption);
-        QStringList texts{w.valres};
+        QStringList texts{testing::read(w, "handed")};
         for (QLabel* l : w.findChildren<QLabel*>()) texts << l->text();
         for (QLineEdit* f : w.findChildren<QLineEdit*>()) texts << f->text();
         for (const QString& t : texts)
             if (notNumber.match(t).hasMatch()) return "shown: " + t;
-        const QColor frame = w.Resok_sh->borderColor();
+        const QColor frame = testing::get<Shape>(w, "Resok_sh")->borderColor();
         if (frame != QColor(255, 0, 0) && frame != QColor(0, 255, 0))
             return QStringLiteral("frame colour ") + frame.name();
         // The finder's code is the drawn code, on as many bands as it has digits.
-        if (w.Combo1->currentIndex() == 0) {
-            if (w.Shape4->isHidden() != w.Check1->isChecked()) return QStringLiteral("third band");
+        if (testing::get<QComboBox>(w, "Combo1")->currentIndex() == 0) {
+            if (testing::get<Shape>(w, "Shape4")->isHidden() !=
+                testing::get<QCheckBox>(w, "Check1")->isChecked())
+                return QStringLiteral("third band");
             const std::pair<QComboBox*, QComboBox*> mirrored[] = {
-                {w.Combo2, w.Combo8}, {w.Combo3, w.Combo9}, {w.Combo4, w.Combo10},
-                {w.Combo6, w.Combo11}};
+                {testing::get<QComboBox>(w, "Combo2"), testing::get<QComboBox>(w, "Combo8")},
+                {testing::get<QComboBox>(w, "Combo3"), testing::get<QComboBox>(w, "Combo9")},
+                {testing::get<QComboBox>(w, "Combo4"), testing::get<QComboBox>(w, "Combo10")},
+                {testing::get<QComboBox>(w, "Combo6"), testing::get<QComboBox>(w, "Combo11")}};
             for (auto [band, finder] : mirrored)
                 if (band->currentText() != band->itemText(finder->currentIndex()))
                     return band->objectName() + " is not the finder's";
@@ -146,6 +155,7 @@ private slots:
         QFETCH(int, steps);
         QLocale::setDefault(french ? testing::french : testing::english);
         w = std::make_unique<Base>(); // opened in the row's locale
+        testing::watch(*w);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         Run run{*w, QRandomGenerator(seed), {}, {}, w->findChildren<QComboBox*>(), {}, {}};
@@ -155,10 +165,11 @@ private slots:
         for (QComboBox* c : run.lists) run.start[c] = run.items(c);
         for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
             if (!b->objectName().isEmpty()) run.buttons << b;
-        run.buttons << w->zdofflimit;
+        run.buttons << testing::get<QWidget>(*w, "zdofflimit");
 
         for (int step = 0; step < steps; ++step) {
-            w->TabStrip1->setCurrentIndex(run.pick(6)); // act on any tab, hidden or not
+            testing::get<TabStrip>(*w, "TabStrip1")
+                ->setCurrentIndex(run.pick(6)); // act on any tab, hidden or not
             const QString did = run.act();
             const QString why = did.startsWith("FAIL") ? did : run.broken();
             if (!why.isEmpty())

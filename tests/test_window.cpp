@@ -20,31 +20,38 @@ private slots:
     void startUpRunsEachListHandlerOnce() {
         Base fresh;
         int changes = 0;
-        QObject::connect(fresh.Combo8, &QComboBox::currentIndexChanged, [&] { ++changes; });
+        auto* finder = testing::get<QComboBox>(fresh, "Combo8");
+        QObject::connect(finder, &QComboBox::currentIndexChanged, [&] { ++changes; });
         fresh.Form_Load();
         QCOMPARE(changes, 1);
-        QCOMPARE(fresh.Combo8->currentIndex(), 0);
-        QVERIFY(fresh.Option1[0]->isChecked() && fresh.Option2[0]->isChecked()); // P = U * I, point
+        QCOMPARE(finder->currentIndex(), 0);
+        QVERIFY(testing::get<QRadioButton>(fresh, "Option1(0)")->isChecked() &&
+                testing::get<QRadioButton>(fresh, "Option2(0)")->isChecked()); // P = U * I, point
     }
 
     // One main panel shows at a time, picked by a click or from the keyboard;
     // the "Led" tab remembers its sub-tab.
     void tabs() {
-        for (auto [bar, i] : {std::pair{w->TabStrip1, 1}, {w->TabStrip2, 1}, {w->TabStrip1, 5},
-                              {w->TabStrip1, 1}})
+        for (auto [bar, i] : {std::pair{testing::get<TabStrip>(*w, "TabStrip1"), 1},
+                              {testing::get<TabStrip>(*w, "TabStrip2"), 1},
+                              {testing::get<TabStrip>(*w, "TabStrip1"), 5},
+                              {testing::get<TabStrip>(*w, "TabStrip1"), 1}})
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
-        QVERIFY(w->Picture2[0]->isHidden() && !w->Picture2[1]->isHidden());
+        QVERIFY(testing::get<QWidget>(*w, "Picture2(0)")->isHidden() &&
+                !testing::get<QWidget>(*w, "Picture2(1)")->isHidden());
         const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Tab, 2},    {Qt::Key_PageDown, 3},
                                                 {Qt::Key_PageUp, 2}, {Qt::Key_PageUp, 1},
                                                 {Qt::Key_Backtab, 0}, {Qt::Key_Backtab, 5}};
-        w->Text21->setFocus();
+        testing::get<QLineEdit>(*w, "Text21")->setFocus();
         for (auto [key, tab] : keys) {
             const auto mods = key == Qt::Key_Backtab ? Qt::ControlModifier | Qt::ShiftModifier
                                                      : Qt::ControlModifier;
             QTest::keyClick(QApplication::focusWidget(), key, mods);
-            QCOMPARE(w->TabStrip1->currentIndex(), tab);
-            QCOMPARE(std::ranges::count_if(w->Picture1, std::not_fn(&QWidget::isHidden)), 1);
-            QVERIFY(!w->Picture1[tab]->isHidden());
+            QCOMPARE(testing::get<TabStrip>(*w, "TabStrip1")->currentIndex(), tab);
+            QCOMPARE(std::ranges::count_if(testing::all(*w, "Picture1", 6),
+                                           std::not_fn(&QWidget::isHidden)),
+                     1);
+            QVERIFY(!testing::all(*w, "Picture1", 6)[tab]->isHidden());
         }
     }
 
@@ -88,8 +95,8 @@ private slots:
               "4 0 Combo1 Combo8 Combo9 Combo10 Check1 Combo11 Combo12 Combo7(1) TabStrip1",
               "4 0 Combo1 Combo2 Combo3 Combo4 Combo6 Combo5 TabStrip1"}) {
             QStringList expected = QString(walk).split(' ');
-            w->TabStrip1->setCurrentIndex(expected.takeFirst().toInt());
-            w->TabStrip2->setCurrentIndex(expected.takeFirst().toInt());
+            testing::get<TabStrip>(*w, "TabStrip1")->setCurrentIndex(expected.takeFirst().toInt());
+            testing::get<TabStrip>(*w, "TabStrip2")->setCurrentIndex(expected.takeFirst().toInt());
             if (expected.contains("Combo2")) testing::act(*w, "Combo1=5 anneaux"); // lists open
             w->findChild<QWidget*>(expected.first())->setFocus();
             QStringList seen{expected.first()};
@@ -110,25 +117,30 @@ private slots:
     void keyboardHabits() {
         for (auto [locale, typed] : {std::pair{"fr", "0,5"}, {"de_DE", "0,5"}, {"en_US", "0.5"}}) {
             testing::act(*w, QStringLiteral("locale=%1; tab=0; Text4=0; tab=2; Valpro_txt=0").arg(locale));
-            for (QLineEdit* f : {w->Text4, w->Valpro_txt}) {
+            for (QLineEdit* f : {testing::get<QLineEdit>(*w, "Text4"),
+                                 testing::get<QLineEdit>(*w, "Valpro_txt")}) {
                 QTest::keyClick(f, Qt::Key_Period, Qt::KeypadModifier);
                 QTest::keyClick(f, Qt::Key_5);
                 QCOMPARE(f->text(), QString(typed));
             }
         }
         testing::act(*w, "tab=0; Text1=42; Text4=42");
-        for (auto [button, key] : {std::pair{w->Raz1, Qt::Key_Return}, {w->Raz2, Qt::Key_Enter}}) {
+        for (auto [button, key] : {std::pair{testing::get<QPushButton>(*w, "Raz1"), Qt::Key_Return},
+                                   {testing::get<QPushButton>(*w, "Raz2"), Qt::Key_Enter}}) {
             button->setFocus();
             QTest::keyClick(button, key);
         }
-        QCOMPARE(w->Text1->text() + w->Text4->text(), QString("11"));
-        const QImage unfocused = w->TabStrip1->grab().toImage();
-        QTest::keyClick(w->Raz2, Qt::Key_Tab); // the mark shows once the keyboard moves
-        QVERIFY(w->TabStrip1->hasFocus());
-        QVERIFY(w->TabStrip1->grab().toImage() != unfocused);
+        QCOMPARE(testing::get<QLineEdit>(*w, "Text1")->text() +
+                     testing::get<QLineEdit>(*w, "Text4")->text(),
+                 QString("11"));
+        const QImage unfocused = testing::get<TabStrip>(*w, "TabStrip1")->grab().toImage();
+        QTest::keyClick(testing::get<QPushButton>(*w, "Raz2"),
+                        Qt::Key_Tab); // the mark shows once the keyboard moves
+        QVERIFY(testing::get<TabStrip>(*w, "TabStrip1")->hasFocus());
+        QVERIFY(testing::get<TabStrip>(*w, "TabStrip1")->grab().toImage() != unfocused);
         for (auto [key, tab] : {std::pair{Qt::Key_Down, 1}, {Qt::Key_Down, 2}, {Qt::Key_Up, 1}}) {
-            QTest::keyClick(w->TabStrip1, key);
-            QCOMPARE(w->TabStrip1->currentIndex(), tab);
+            QTest::keyClick(testing::get<TabStrip>(*w, "TabStrip1"), key);
+            QCOMPARE(testing::get<TabStrip>(*w, "TabStrip1")->currentIndex(), tab);
         }
         QVERIFY(w->windowFlags().testFlags(Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint) &&
                 !w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -136,7 +148,8 @@ private slots:
 
     // Qt's own texts are French as well, whatever the locale: a field's menu.
     void fieldMenuIsFrench() {
-        const std::unique_ptr<QMenu> menu(w->Text1->createStandardContextMenu());
+        const std::unique_ptr<QMenu> menu(
+            testing::get<QLineEdit>(*w, "Text1")->createStandardContextMenu());
         QStringList texts;
         for (const QAction* a : menu->actions())
             if (!a->isSeparator()) texts << a->text().section(u'\t', 0, 0).remove(u'&');
@@ -161,14 +174,16 @@ private slots:
     // The main strip's turned captions: each one drawn, the chosen one in bold.
     void chosenCaptionIsBold() {
         auto ink = [this](int tab) { // dark pixels within the tab
-            const QImage img = w->TabStrip1->grab(w->TabStrip1->tabRect(tab)).toImage();
+            const QImage img = testing::get<TabStrip>(*w, "TabStrip1")
+                                   ->grab(testing::get<TabStrip>(*w, "TabStrip1")->tabRect(tab))
+                                   .toImage();
             int dark = 0;
             for (int i = 0; i < img.width() * img.height(); ++i)
                 dark += qGray(img.pixel(i % img.width(), i / img.width())) < 100;
             return dark;
         };
         const int chosen = ink(0), other = ink(1);
-        w->TabStrip1->setCurrentIndex(1);
+        testing::get<TabStrip>(*w, "TabStrip1")->setCurrentIndex(1);
         QVERIFY(chosen > ink(0) * 1.2 && ink(1) > other * 1.2 && other > 0);
     }
 
@@ -177,15 +192,24 @@ private slots:
     // beginning with the whole of it on hover.
     void schematicValuesFit() {
         testing::act(*w, "Text26=20; Text28=12.75; Text27=-9.25");
-        for (QLabel* l : w->Timg) QVERIFY2(clipping(l).isEmpty(), qPrintable(l->text()));
+        for (QLabel* l : testing::all<QLabel>(*w, "Timg", 3))
+            QVERIFY2(clipping(l).isEmpty(), qPrintable(l->text()));
         testing::act(*w, "Text27=99.75; Text26:=7e-13");
-        QCOMPARE(w->Timg[0]->text(), QStringLiteral("-1.24285714285714E+17"));
-        QVERIFY2(clipping(w->Timg[0]).isEmpty(), qPrintable(clipping(w->Timg[0])));
-        QVERIFY(w->Img[0]->rect().contains(w->Timg[0]->geometry()));
-        w->Timg[0]->setFont(QFont(w->font().family(), 20)); // now wider than the picture
+        QCOMPARE(testing::get<NoteLabel>(*w, "Timg(0)")->text(),
+                 QStringLiteral("-1.24285714285714E+17"));
+        QVERIFY2(clipping(testing::get<NoteLabel>(*w, "Timg(0)")).isEmpty(),
+                 qPrintable(clipping(testing::get<NoteLabel>(*w, "Timg(0)"))));
+        QVERIFY(testing::get<QWidget>(*w, "Img(0)")
+                    ->rect()
+                    .contains(testing::get<NoteLabel>(*w, "Timg(0)")->geometry()));
+        testing::get<NoteLabel>(*w, "Timg(0)")
+            ->setFont(QFont(w->font().family(), 20)); // now wider than the picture
         testing::act(*w, "Text26:=9e-13");
-        QCOMPARE(w->Timg[0]->toolTip(), w->Timg[0]->text());
-        QVERIFY(w->Img[0]->rect().contains(w->Timg[0]->geometry()));
+        QCOMPARE(testing::get<NoteLabel>(*w, "Timg(0)")->toolTip(),
+                 testing::get<NoteLabel>(*w, "Timg(0)")->text());
+        QVERIFY(testing::get<QWidget>(*w, "Img(0)")
+                    ->rect()
+                    .contains(testing::get<NoteLabel>(*w, "Timg(0)")->geometry()));
     }
 
     // A result longer than its field shows how it begins, and all of it on hover,

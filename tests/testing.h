@@ -15,11 +15,30 @@
 #include <memory>
 #include <optional>
 
+#include "tabs/resis.h"
 #include "window/app.h"
 #include "window/base.h"
 #include "window/controls.h"
+#include "window/numbers.h"
 
 namespace testing {
+
+// A control of the window by its name ("Combo7(1)"), and the n members of an array.
+template <class T = QWidget> T* get(const QWidget& w, const QString& name) {
+    return w.findChild<T*>(name);
+}
+template <class T = QWidget> QList<T*> all(const QWidget& w, const QString& name, int n) {
+    QList<T*> out;
+    for (int i = 0; i < n; ++i)
+        out << get<T>(w, name + u'(' + QString::number(i) + u')');
+    return out;
+}
+
+// Every resistance the calculators hand over is kept, as written, for "handed".
+inline void watch(Base& w) {
+    QObject::connect(&w, &Base::resistanceComputed, &w,
+                     [&w](double ohms) { w.setProperty("handed", numbers::writeNumber(ohms)); });
+}
 
 // The two locales the tests run in: a decimal comma and a decimal point.
 inline const QLocale french(QLocale::French, QLocale::France);
@@ -56,7 +75,7 @@ inline void typeInto(QComboBox* list, const QString& text) {
 //   Text1:=1e300  pastes the text whole, as one change; Text1+=5 types after the caret
 //   Combo5=Marron picks the item of the list; Combo2~Rouge types into its edit part
 //   Check1        clicks the control (button, check box, option button, label)
-//   valres=100    a calculator hands 100 ohms over to the "Résis" tab
+//   handed=100    a calculator hands 100 ohms over to the "Résis" tab
 //   tab=4         turns to the fifth tab; locale=fr sets the French locale,
 //                 locale=de_DE any other
 inline void act(Base& w, const QString& steps) {
@@ -64,11 +83,12 @@ inline void act(Base& w, const QString& steps) {
         const qsizetype at = step.indexOf(QRegularExpression(QStringLiteral("[=~]")));
         const QString name = step.left(at < 0 ? step.size() : at);
         const QString value = at < 0 ? QString() : step.mid(at + 1);
-        if (name == QLatin1String("valres")) {
-            w.valres = value;
-            w.affres();
+        if (name == QLatin1String("handed")) {
+            w.setProperty("handed", value);
+            if (const numbers::Num ohms = numbers::localeNumber(value))
+                w.resis().showResistance(*ohms);
         } else if (name == QLatin1String("tab")) {
-            w.TabStrip1->setCurrentIndex(value.toInt());
+            w.selectTab(value.toInt());
         } else if (name == QLatin1String("locale")) {
             QLocale::setDefault(value == QLatin1String("fr") ? french : QLocale(value));
         } else if (at < 0) {
@@ -92,11 +112,11 @@ inline void act(Base& w, const QString& steps) {
 }
 
 // What a control shows, by its name: a field's, label's or list's text; "-" for
-// a hidden control; "valres" is the last resistance handed over; "Text1@" is
-// where the caret of Text1 stands ("0-1": the caret at 1, 0 to 1 selected); "Text1#" what a screen reader says of it;
-// "Combo2!" whether a list is locked, and greyed; "Text1?" its tooltip.
+// a hidden control; "handed" is the last resistance handed over; "Text1@" is
+// where the caret of Text1 stands ("0-1": the caret at 1, 0 to 1 selected); "Text1#" what a screen
+// reader says of it; "Combo2!" whether a list is locked, and greyed; "Text1?" its tooltip.
 inline QString read(const Base& w, const QString& name) {
-    if (name == QLatin1String("valres")) return w.valres;
+    if (name == QLatin1String("handed")) return w.property("handed").toString();
     const QString base = name.chopped(1);
     if (name.endsWith(u'@')) {
         const QLineEdit* f = w.findChild<QLineEdit*>(base);
@@ -182,10 +202,11 @@ private slots:
     void init() {
         QLocale::setDefault(english);
         w = std::make_unique<Base>();
+        watch(*w);
         w->show();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        w->TabStrip1->setCurrentIndex(tab_);
+        w->selectTab(tab_);
     }
     void cleanup() { w.reset(); }
 

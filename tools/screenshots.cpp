@@ -9,6 +9,7 @@
 #include <QTabBar>
 #include <QTest>
 
+#include "codes/colours.h"
 #include "window/app.h"
 #include "window/base.h"
 
@@ -23,6 +24,11 @@ void save(Base& w, const QDir& dir, const QString& name) {
 }
 } // namespace
 
+// A control of the window by its name.
+template <class T> T* get(const Base& w, const char* name) {
+    return w.findChild<T*>(name);
+}
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     kirel::setupApplication(app);
@@ -34,21 +40,29 @@ int main(int argc, char* argv[]) {
     const char* tabs[] = {"bases", "led", "zener", "trans", nullptr, "aide"};
     for (int i = 0; i < 6; ++i) {
         if (!tabs[i]) continue; // the "Résis" tab comes below, in each of its modes
-        w.TabStrip1->setCurrentIndex(i);
+        w.selectTab(i);
         save(w, dir, QString::fromLatin1(tabs[i]));
     }
     // The "Résis" tab in each of its modes: the marking 472, the bands yellow,
     // violet, red and brown read in five and in four bands, then the finder.
-    w.TabStrip1->setCurrentIndex(4);
-    for (auto [field, digit] : {std::pair{w.cms1, "4"}, {w.cms2, "7"}, {w.cms3, "2"}})
+    w.selectTab(Base::Resis);
+    for (auto [field, digit] : {std::pair{get<QLineEdit>(w, "cms1"), "4"},
+                                {get<QLineEdit>(w, "cms2"), "7"},
+                                {get<QLineEdit>(w, "cms3"), "2"}})
         field->setText(QString::fromLatin1(digit));
-    for (auto [list, colour] : {std::pair{w.Combo2, "Jaune"}, {w.Combo3, "Violet"},
-                                {w.Combo4, "Rouge"}, {w.Combo6, "Marron"}})
+    for (auto [list, colour] : {std::pair{get<QComboBox>(w, "Combo2"), "Jaune"},
+                                {get<QComboBox>(w, "Combo3"), "Violet"},
+                                {get<QComboBox>(w, "Combo4"), "Rouge"},
+                                {get<QComboBox>(w, "Combo6"), "Marron"}})
         list->setEditText(QString::fromLatin1(colour));
-    const char* modes[] = {"resis", "resis-4", "resis-5", "resis-smd"};
-    for (int m = 3; m >= 0; --m) {
-        w.Combo1->setCurrentIndex(m);
-        save(w, dir, QString::fromLatin1(modes[m]));
+    using codes::Mode;
+    const std::pair<Mode, const char*> modes[] = {{Mode::Smd, "resis-smd"},
+                                                  {Mode::FiveBands, "resis-5"},
+                                                  {Mode::FourBands, "resis-4"},
+                                                  {Mode::Finder, "resis"}};
+    for (auto [mode, name] : modes) {
+        get<QComboBox>(w, "Combo1")->setCurrentIndex(int(mode));
+        save(w, dir, QString::fromLatin1(name));
     }
     // Worked examples: the LED error state, the parallel panel, the zener tab.
     const struct {
@@ -56,17 +70,32 @@ int main(int argc, char* argv[]) {
         std::initializer_list<std::pair<QLineEdit*, const char*>> typed;
         const char* name;
     } scenes[] = {
-        {1, 0, {{w.Text13, "5"}, {w.Text14, "2"}, {w.Text16, "3"}}, "led-error"},
-        {1, 1, {{w.Text21, "5"}, {w.Text22, "2"}, {w.Text24, "4"}}, "led-parallel"},
-        {2, 0, {{w.Text28, "12"}, {w.Text27, "5.1"}, {w.Text26, "20"}}, "zener-computed"},
+        {1,
+         0,
+         {{get<QLineEdit>(w, "Text13"), "5"},
+          {get<QLineEdit>(w, "Text14"), "2"},
+          {get<QLineEdit>(w, "Text16"), "3"}},
+         "led-error"},
+        {1,
+         1,
+         {{get<QLineEdit>(w, "Text21"), "5"},
+          {get<QLineEdit>(w, "Text22"), "2"},
+          {get<QLineEdit>(w, "Text24"), "4"}},
+         "led-parallel"},
+        {2,
+         0,
+         {{get<QLineEdit>(w, "Text28"), "12"},
+          {get<QLineEdit>(w, "Text27"), "5.1"},
+          {get<QLineEdit>(w, "Text26"), "20"}},
+         "zener-computed"},
     };
     for (const auto& scene : scenes) {
-        w.TabStrip1->setCurrentIndex(scene.tab);
-        w.TabStrip2->setCurrentIndex(scene.ledTab);
+        w.selectTab(scene.tab);
+        get<QTabBar>(w, "TabStrip2")->setCurrentIndex(scene.ledTab);
         for (const auto& [field, text] : scene.typed) type(field, QString::fromLatin1(text));
         save(w, dir, QString::fromLatin1(scene.name));
     }
-    w.TabStrip1->setCurrentIndex(4);
+    w.selectTab(Base::Resis);
     save(w, dir, QStringLiteral("resis-handover"));
     return 0;
 }

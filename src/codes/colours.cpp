@@ -1,7 +1,7 @@
 #include "codes/colours.h"
 
-#include <QString>
 #include <iterator>
+#include <span>
 
 namespace codes {
 
@@ -14,54 +14,101 @@ constexpr BandColour kColours[] = {
     {"Gris", 8, {128, 128, 128}, false},   {"Blanc", 9, {255, 255, 255}, false},
     {"Argent", -1, {224, 224, 224}, false}, {"Or", -1, {192, 192, 0}, false},
 };
+constexpr const BandColour* kNoir = &kColours[0];
+constexpr const BandColour* kArgent = &kColours[10];
+constexpr const BandColour* kOr = &kColours[11];
+constexpr const BandColour* digit(int d) {
+    return &kColours[d];
+}
 
 // In the order of the multiplier list: x0.01, x0.1, x1, x10 ... x1G.
 // Two digits read .ab, a.b, ab or ab0; three digits a.bc, ab.c or abc.
 constexpr Multiplier kMultipliers[] = {
-    {"Argent", Point::BeforeFirst, false, "Ohms", Point::AfterFirst, "Ohms"},
-    {"Or", Point::AfterFirst, false, "Ohms", Point::AfterSecond, "Ohms"},
-    {"Noir", Point::None, false, "Ohms", Point::None, "Ohms"},
-    {"Marron", Point::None, true, "Ohms", Point::AfterFirst, "k Ohms"},
-    {"Rouge", Point::AfterFirst, false, "k Ohms", Point::AfterSecond, "k Ohms"},
-    {"Orange", Point::None, false, "k Ohms", Point::None, "k Ohms"},
-    {"Jaune", Point::None, true, "k Ohms", Point::AfterFirst, "M Ohms"},
-    {"Vert", Point::AfterFirst, false, "M Ohms", Point::AfterSecond, "M Ohms"},
-    {"Bleu", Point::None, false, "M Ohms", Point::None, "M Ohms"},
-    {"Violet", Point::None, true, "M Ohms", Point::AfterFirst, "G Ohms"},
-    {"Gris", Point::AfterFirst, false, "G Ohms", Point::AfterSecond, "G Ohms"},
-    {"Blanc", Point::None, false, "G Ohms", Point::None, "G Ohms"},
+    {kArgent, Point::BeforeFirst, false, "Ohms", Point::AfterFirst, "Ohms"},
+    {kOr, Point::AfterFirst, false, "Ohms", Point::AfterSecond, "Ohms"},
+    {digit(0), Point::None, false, "Ohms", Point::None, "Ohms"},
+    {digit(1), Point::None, true, "Ohms", Point::AfterFirst, "k Ohms"},
+    {digit(2), Point::AfterFirst, false, "k Ohms", Point::AfterSecond, "k Ohms"},
+    {digit(3), Point::None, false, "k Ohms", Point::None, "k Ohms"},
+    {digit(4), Point::None, true, "k Ohms", Point::AfterFirst, "M Ohms"},
+    {digit(5), Point::AfterFirst, false, "M Ohms", Point::AfterSecond, "M Ohms"},
+    {digit(6), Point::None, false, "M Ohms", Point::None, "M Ohms"},
+    {digit(7), Point::None, true, "M Ohms", Point::AfterFirst, "G Ohms"},
+    {digit(8), Point::AfterFirst, false, "G Ohms", Point::AfterSecond, "G Ohms"},
+    {digit(9), Point::None, false, "G Ohms", Point::None, "G Ohms"},
 };
 constexpr int kFirstDigitMultiplier = 2; // "Noir"
 
 constexpr Tolerance kTolerances[] = {
-    {"Argent", "10"}, {"Or", "5"},     {"Noir", "20"},    {"Marron", "1"},   {"Rouge", "2"},
-    {"Vert", "0,5"},  {"Bleu", "0,25"}, {"Violet", "0,1"}, {"Gris", "0,05"},
+    {kArgent, "10"},   {kOr, "5"},         {kNoir, "20"},     {digit(1), "1"},    {digit(2), "2"},
+    {digit(5), "0,5"}, {digit(6), "0,25"}, {digit(7), "0,1"}, {digit(8), "0,05"},
 };
 
-// Finder tolerances 20%, 10%, 5%, 2%, 1%, 0.5%, 0.25%, 0.1%, 0.05% and the
-// index of their colour in the tolerance band list (Argent, Or, Noir, Marron,
-// Rouge, Vert, Bleu, Violet, Gris).
-constexpr int kFinderTolerance[] = {2, 0, 1, 4, 3, 5, 6, 7, 8};
+// The finder's tolerances and the index of their colour in the tolerance list.
+constexpr struct {
+    const char* name;
+    int band;
+} kFinderTolerances[] = {{"20%", 2},  {"10%", 0},   {"5%", 1},   {"2%", 4},   {"1%", 3},
+                         {"0.5%", 5}, {"0.25%", 6}, {"0.1%", 7}, {"0.05%", 8}};
 
-template <class Row, std::size_t N> const Row* byName(const Row (&rows)[N], QStringView name) {
-    for (const Row& r : rows)
-        if (name == QLatin1String(r.name)) return &r;
-    return nullptr;
+constexpr const char* kFinderMultipliers[] = {"x0.01", "x0.1", "x1",    "x10", "x100",
+                                              "x1k",   "x10k", "x100k", "x1M", "x10M"};
+constexpr const char* kModes[] = {"Déterminer", "4 anneaux", "5 anneaux", "CMS/SMD"};
+
+template <class Row, std::size_t N> const Row* at(const Row (&rows)[N], int index) {
+    return index >= 0 && index < int(N) ? &rows[index] : nullptr;
+}
+template <class Range, class Name> QStringList names(const Range& rows, Name name) {
+    QStringList out;
+    for (const auto& r : rows)
+        out << QString::fromUtf8(name(r));
+    return out;
 }
 } // namespace
 
-const BandColour* bandColour(QStringView name) { return byName(kColours, name); }
-const Multiplier* multiplier(QStringView name) { return byName(kMultipliers, name); }
-const Tolerance* tolerance(QStringView name) { return byName(kTolerances, name); }
+QStringList modeItems() {
+    return names(kModes, [](const char* n) { return n; });
+}
+
+QStringList digitItems(bool first) {
+    return names(std::span(kColours + (first ? 1 : 0), kColours + 10),
+                 [](const BandColour& c) { return c.name; });
+}
+
+const BandColour* digitAt(int index, bool first) {
+    const int d = index + (first ? 1 : 0);
+    return index >= 0 && d <= 9 ? &kColours[d] : nullptr;
+}
+
+QStringList multiplierItems() {
+    return names(kMultipliers, [](const Multiplier& m) { return m.colour->name; });
+}
+const Multiplier* multiplierAt(int index) {
+    return at(kMultipliers, index);
+}
+
+QStringList toleranceItems() {
+    return names(kTolerances, [](const Tolerance& t) { return t.colour->name; });
+}
+const Tolerance* toleranceAt(int index) {
+    return at(kTolerances, index);
+}
 
 const Multiplier* smdMultiplier(int zeros) {
     if (zeros < 0 || zeros > 9) return nullptr;
     return &kMultipliers[kFirstDigitMultiplier + zeros];
 }
 
+QStringList finderMultiplierItems() {
+    return names(kFinderMultipliers, [](const char* n) { return n; });
+}
+QStringList finderToleranceItems() {
+    return names(kFinderTolerances, [](const auto& t) { return t.name; });
+}
+
 int toleranceBandIndex(int finderIndex) {
-    if (finderIndex < 0 || finderIndex >= int(std::size(kFinderTolerance))) return -1;
-    return kFinderTolerance[finderIndex];
+    const auto* t = at(kFinderTolerances, finderIndex);
+    return t ? t->band : -1;
 }
 
 } // namespace codes

@@ -1,9 +1,10 @@
 #pragma once
 // The colour code of through-hole resistors and the SMD marking, as plain
-// tables: colour names and their digits and band colours, the multiplier band,
-// the tolerance band. The band rules walk these tables; no toolkit here.
+// tables: each list of the "Résis" tab takes its items from one of them, and
+// its rules read the meaning (digit, band colour, multiplier, tolerance) of
+// the item by its index. No toolkit here.
 
-#include <QStringView>
+#include <QStringList>
 
 namespace codes {
 
@@ -13,8 +14,8 @@ struct Rgb {
 
 struct BandColour {
     const char* name;
-    int digit;  // 0 to 9; -1 for the two metal colours
-    Rgb rgb;    // the band's colour, unless themed
+    int digit;   // 0 to 9; -1 for the two metal colours
+    Rgb rgb;     // the band's colour, unless themed
     bool themed; // "Noir": the theme's window text (button text on the tolerance band)
 };
 
@@ -29,7 +30,7 @@ enum class Point {
 // A multiplier band: how the value line reads d1 and d2 with it, and d1 d2 d3
 // on a five-band resistor.
 struct Multiplier {
-    const char* name;
+    const BandColour* colour;
     Point point;
     bool zero;        // a "0" follows the two digits
     const char* unit; // "Ohms", "k Ohms", "M Ohms", "G Ohms"
@@ -38,21 +39,32 @@ struct Multiplier {
 };
 
 struct Tolerance {
-    const char* name;
+    const BandColour* colour;
     const char* percent; // with a comma, whatever the locale: "0,25"
 };
 
-// Exact, case-sensitive lookups by colour name; null when no row has the name.
-const BandColour* bandColour(QStringView name);
-const Multiplier* multiplier(QStringView name);
-const Tolerance* tolerance(QStringView name);
+// The modes of the "Résis" tab, in the order of its mode list.
+enum class Mode { Finder, FourBands, FiveBands, Smd };
+QStringList modeItems();
+
+// The digit band lists: the first band has no "Noir" (first = true).
+QStringList digitItems(bool first);
+const BandColour* digitAt(int index, bool first); // null outside the list
+
+QStringList multiplierItems(); // "Argent", "Or", "Noir" ... "Blanc": x0.01 to x1G
+const Multiplier* multiplierAt(int index);
+QStringList toleranceItems(); // "Argent", "Or", "Noir", "Marron", ...
+const Tolerance* toleranceAt(int index);
 
 // The SMD marking's third digit counts the zeros: it reads like the multiplier
 // band of the same digit ("Noir" for 0 ... "Blanc" for 9). Null outside 0 to 9.
 const Multiplier* smdMultiplier(int zeros);
 
-// The item of the tolerance band list that a finder tolerance ("20%", "10%",
-// "5%", ...) stands for, by index; -1 outside the finder's nine items.
+// The finder's lists: its multipliers ("x0.01" ... "x10M") and tolerances
+// ("20%" ... "0.05%"); the item of the tolerance band list that a finder
+// tolerance stands for, by index; -1 outside the finder's nine items.
+QStringList finderMultiplierItems();
+QStringList finderToleranceItems();
 int toleranceBandIndex(int finderIndex);
 
 } // namespace codes

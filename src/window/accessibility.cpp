@@ -8,15 +8,10 @@
 
 #include <QAccessible>
 #include <QAccessibleObject>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QToolButton>
 
 #include "window/base.h"
-#include "window/build.h"
+#include "window/controls.h"
 
 namespace {
 
@@ -54,50 +49,7 @@ void Base::installAccessibleFactory() {
     Q_UNUSED(installed);
 }
 
+// The tabs name their own controls; the main strip keeps its tabs only.
 void Base::setupAccessibility() {
-    for (TabStrip* strip : {TabStrip1, TabStrip2}) strip->setUsesScrollButtons(false);
-
-    // (The calculator rows name their fields after their captions.)
-    const struct {
-        QWidget* control;
-        const char* name;
-        const char* description;
-        QLabel* caption; // shown beside it on the window, or none
-    } names[] = {
-        {Combo7[0], "Décade", "", Label1[1]},
-        {Combo1, "Mode", "", Label25[85]},
-        {Combo2, "1er anneau", "1er chiffre", nullptr},
-        {Combo3, "2ème anneau", "2ème chiffre", nullptr},
-        {Combo4, "3ème anneau", "3ème chiffre", nullptr},
-        {Combo6, "Anneau multiplicateur", "", nullptr},
-        {Combo5, "Anneau de tolérance", "", Label2[6]},
-        {cms1, "1er chiffre", "CMS", Label7[0]},
-        {cms2, "2ième chiffre", "CMS", Label7[2]},
-        {cms3, "3ième chiffre", "CMS: nombre de zéros", Label7[1]},
-        {Combo8, "1er chiffre", "", Label2[1]},
-        {Combo9, "2ème chiffre", "", nullptr},
-        {Combo10, "3ème chiffre", "", nullptr},
-        {Check1, "Off", "Sans 3ème chiffre", nullptr},
-        {Combo11, "Multiplicateur", "", nullptr},
-        {Combo12, "Tolérance", "", nullptr},
-        {Combo7[1], "Décade", "", Label1[2]},
-        {valst_txt[0], "Valeur standardisée inférieure", "", Label2[2]},
-        {valst_txt[1], "Valeur standardisée supérieure", "", nullptr},
-        {Option1[0], "P=U*I", "", nullptr},
-        {Option1[1], "P=R*I²", "", nullptr},
-    };
-    for (const auto& n : names) {
-        const QString name = QString::fromUtf8(n.name);
-        n.control->setAccessibleName(name);
-        n.control->setAccessibleDescription(QString::fromUtf8(n.description));
-        if (n.caption) n.caption->setBuddy(n.control);
-        auto* list = qobject_cast<QComboBox*>(n.control);
-        if (!list) continue;
-        if (QLineEdit* edit = list->lineEdit()) edit->setAccessibleName(name);
-        if (!n.caption || build::spoken(n.caption->text()) != name) {
-            auto* unseen = new QLabel(name, list->parentWidget());
-            unseen->hide();
-            unseen->setBuddy(list);
-        }
-    }
+    TabStrip1->setUsesScrollButtons(false);
 }

@@ -1,6 +1,13 @@
 #include "window/base.h"
 
+#include "tabs/bases.h"
+#include "tabs/help.h"
+#include "tabs/led.h"
+#include "tabs/resis.h"
+#include "tabs/trans.h"
+#include "tabs/zener.h"
 #include "window/build.h"
+#include "window/controls.h"
 
 namespace {
 // The client area, in twips.
@@ -9,9 +16,9 @@ constexpr int kHeight = 3735;
 constexpr int kStripWidth = 375;
 } // namespace
 
-QString Base::webAddress() { return QStringLiteral("https://www.kirel.example.org/"); }
-
-QString Base::title() { return QStringLiteral("Kirel -   ") + webAddress(); }
+QString Base::title() {
+    return QStringLiteral("Kirel -   ") + HelpTab::webAddress();
+}
 
 Base::Base(QWidget* parent) : QWidget(parent) {
     installAccessibleFactory();
@@ -34,12 +41,12 @@ Base::Base(QWidget* parent) : QWidget(parent) {
         const QByteArray name = "Picture1[" + QByteArray::number(i) + "]";
         Picture1[i] = build::panel(this, name.constData(), twRect(360, 0, 5055, kHeight));
     }
-    buildBases(Picture1[0]);
-    buildLed(Picture1[1]);
-    buildZener(Picture1[2]);
-    buildTrans(Picture1[3]);
-    buildResis(Picture1[4]);
-    buildHelp(Picture1[5]);
+    bases_ = std::make_unique<BasesTab>(Picture1[Bases]);
+    led_ = std::make_unique<LedTab>(Picture1[Led]);
+    zener_ = std::make_unique<ZenerTab>(Picture1[Zener]);
+    trans_ = std::make_unique<TransTab>(Picture1[Trans]);
+    resis_ = std::make_unique<ResisTab>(Picture1[Resis]);
+    help_ = std::make_unique<HelpTab>(Picture1[Help]);
 
     // The main tabs run down the left edge, over the panels' left margin.
     const int tabCount = 6;
@@ -52,11 +59,37 @@ Base::Base(QWidget* parent) : QWidget(parent) {
     TabStrip1->setGeometry(0, 0, tw(kStripWidth), tw(kHeight));
     TabStrip1->raise();
 
-    connectWindow();
-    connectCodes();
+    connectTabs();
     setupKeyboard();
     setupAccessibility();
     Form_Load();
 }
 
 Base::~Base() = default;
+
+// What crosses tabs: every resistance a calculator computes is handed over to
+// the colour-code tab; the zener's series list reruns the finder, as the
+// finder's own does; the decimal separator of "Bases" rules the zener's rating.
+void Base::connectTabs() {
+    connect(TabStrip1, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
+    const auto handOver = [this](double ohms) {
+        resis_->showResistance(ohms);
+        emit resistanceComputed(ohms);
+    };
+    connect(bases_.get(), &BasesTab::resistanceComputed, this, handOver);
+    connect(led_.get(), &LedTab::resistanceComputed, this, handOver);
+    connect(zener_.get(), &ZenerTab::resistanceComputed, this, handOver);
+    connect(zener_.get(), &ZenerTab::seriesPicked, resis_.get(), &ResisTab::calculr);
+    connect(bases_.get(), &BasesTab::decimalPointChosen, zener_.get(), &ZenerTab::setPointDecimal);
+}
+
+void Base::selectTab(int index) {
+    TabStrip1->setCurrentIndex(index);
+}
+
+void Base::TabStrip1_Click() {
+    for (QWidget* p : Picture1)
+        p->hide();
+    const int k = TabStrip1->tag(TabStrip1->currentIndex()).toInt();
+    if (k >= 1 && k <= int(Picture1.size())) Picture1[k - 1]->show();
+}

@@ -3,15 +3,18 @@
 // field redoes with Ctrl+Y, and the keypad's decimal key types the locale's
 // decimal separator in the numeric fields.
 
-#include <QCheckBox>
 #include <QKeyEvent>
-#include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QLocale>
 #include <QShortcut>
 
+#include "tabs/bases.h"
+#include "tabs/led.h"
+#include "tabs/resis.h"
+#include "tabs/trans.h"
+#include "tabs/zener.h"
 #include "window/base.h"
+#include "window/controls.h"
 
 namespace {
 // Keys of the text fields beyond Qt's own (it knows Ctrl+Shift+Z only, here).
@@ -44,20 +47,9 @@ void Base::setupKeyboard() {
     for (QLineEdit* f : findChildren<QLineEdit*>()) f->installEventFilter(keys);
 
     // One chain through every tab; the hidden panels' controls are skipped by Qt.
-    const QList<QWidget*> order{
-        TabStrip1,
-        // "Bases"
-        Option2[0], Option2[1], Text1, Text2, Text3, Raz1, Option1[0], Option1[1], Text4, Text5,
-        Text6, Raz2,
-        // "Led"
-        TabStrip2, Text13, Text14, Text15, Text16, Text21, Text22, Text23, Text24,
-        // "Zener"
-        Text28, Text27, Text26, Combo7[0], Valpro_txt,
-        // "Trans"
-        Text31, Text32, Text34,
-        // "Résis"
-        Combo1, Combo2, Combo3, Combo4, Combo6, Combo5, cms1, cms2, cms3, Combo8, Combo9,
-        Combo10, Check1, Combo11, Combo12, Combo7[1]};
+    QList<QWidget*> order{TabStrip1};
+    order << bases_->focusChain() << led_->focusChain() << zener_->focusChain()
+          << trans_->focusChain() << resis_->focusChain();
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 
     auto step = [this](int by) {
@@ -77,6 +69,6 @@ void Base::setupKeyboard() {
     for (const auto& s : shortcuts) {
         auto* sc = new QShortcut(s.keys, this);
         sc->setContext(Qt::WindowShortcut);
-        connect(sc, &QShortcut::activated, &handlers, [step, by = s.by] { step(by); });
+        connect(sc, &QShortcut::activated, this, [step, by = s.by] { step(by); });
     }
 }

@@ -5,10 +5,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "window/base.h"
-
 ListRule::ListRule(QComboBox* list, QObject* context, std::function<void()> rule)
     : QObject(context), list_(list), rule_(std::move(rule)) {
+    guard_ = list;
+    list->setProperty("listRule", QVariant::fromValue(static_cast<QObject*>(this)));
     // An editable list shows what its edit part holds: the rules read that text,
     // which a new index replaces. A pick-only list changes by its index.
     if (list->isEditable())
@@ -26,6 +26,10 @@ ListRule::ListRule(QComboBox* list, QObject* context, std::function<void()> rule
     // watched from its creation on.
     list->installEventFilter(this);
     for (QObject* child : list->children()) child->installEventFilter(this);
+}
+
+ListRule::~ListRule() {
+    if (guard_) guard_->setProperty("listRule", QVariant());
 }
 
 void ListRule::changed() {
@@ -81,13 +85,6 @@ bool ListRule::eventFilter(QObject* watched, QEvent* e) {
     return QObject::eventFilter(watched, e);
 }
 
-ListRule* Base::ruleOf(QComboBox* list) {
-    for (ListRule* r : handlers.findChildren<ListRule*>(Qt::FindDirectChildrenOnly))
-        if (r->list() == list) return r;
-    return nullptr;
-}
-
-void Base::setIndex(QComboBox* list, int index) {
-    if (ListRule* r = ruleOf(list)) return r->write(index);
-    list->setCurrentIndex(index);
+ListRule* ListRule::of(const QComboBox* list) {
+    return qobject_cast<ListRule*>(list->property("listRule").value<QObject*>());
 }

@@ -6,6 +6,7 @@
 // as every other control of the window does.
 
 #include <QObject>
+#include <QPointer>
 #include <functional>
 
 class QComboBox;
@@ -17,7 +18,10 @@ public:
     // The rule runs on the list's events for as long as this object lives; it
     // is a child of context, whose death ends them.
     ListRule(QComboBox* list, QObject* context, std::function<void()> rule);
+    ~ListRule() override;
     QComboBox* list() const { return list_; }
+    // The rule of a list, if it has one.
+    static ListRule* of(const QComboBox* list);
 
     // The program's write: sets the index and, in an editable list, puts the
     // item's text back into the edit part; then runs the rule once.
@@ -35,6 +39,8 @@ protected:
 
 private:
     void changed();
+
+    QPointer<QComboBox> guard_; // the list, while it lives
 
     QComboBox* list_;
     std::function<void()> rule_;

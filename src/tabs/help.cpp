@@ -1,22 +1,36 @@
-// Layout of the help tab: title, web address, version and three short texts.
+// The "???" tab: title, web address, version and three short texts.
+
+#include "tabs/help.h"
 
 #include <QGroupBox>
 #include <QLabel>
 
-#include "window/base.h"
 #include "window/build.h"
+#include "window/controls.h"
 
 using namespace build;
 
-void Base::buildHelp(QWidget* p) {
+QString HelpTab::webAddress() {
+    return QStringLiteral("https://www.kirel.example.org/");
+}
+
+// The version as the build defines it: "1.0.3" shows "V1.03".
+void HelpTab::start() {
+    QString v = QStringLiteral(KIREL_VERSION);
+    const qsizetype second = v.indexOf(u'.', v.indexOf(u'.') + 1);
+    if (second > 0) v.remove(second, 1);
+    lblVersion->setText(u'V' + v);
+}
+
+HelpTab::HelpTab(QWidget* p) {
     Label25[59] = label(p, "Label25[59]", "Aide", twRect(120, 90, 900, 270), titleLook());
     QString address = webAddress();
     address.chop(1);
     Label10 = label(p, "Label10", address, twRect(1440, 90, 2415, 270),
                     Look{0, false, false, {}, Qt::AlignCenter});
-    lblVersion = label(p, "lblVersion", "V1.00", twRect(4470, 90, 510, 270),
-                       Look{9.75, false, false, {}, Qt::AlignRight | Qt::AlignVCenter, false,
-                            "Liberation Sans"});
+    lblVersion = label(
+        p, "lblVersion", "V1.00", twRect(4470, 90, 510, 270),
+        Look{9.75, false, false, {}, Qt::AlignRight | Qt::AlignVCenter, false, "Liberation Sans"});
 
     const struct {
         QGroupBox** frame;
@@ -46,7 +60,8 @@ void Base::buildHelp(QWidget* p) {
     wrapped.wrap = true;
     wrapped.align = Qt::AlignLeft | Qt::AlignTop;
     for (const auto& f : frames) {
-        *f.frame = frame(p, f.frameId, QString::fromUtf8(f.title), twRect(120, f.top, 4695, f.height));
+        *f.frame =
+            frame(p, f.frameId, QString::fromUtf8(f.title), twRect(120, f.top, 4695, f.height));
         *f.text = label(*f.frame, f.textId, QString::fromUtf8(f.body),
                         twRect(120, 270, 4455, f.height - 315), wrapped);
     }

@@ -1,14 +1,18 @@
-// Layout of the "Résis" tab: the drawn resistor with its five band lists, the
+// The "Résis" tab's layout: the drawn resistor with its five band lists, the
 // value and tolerance lines, the SMD panel and the finder panel that cover
-// parts of it depending on the mode.
+// parts of it depending on the mode; and its start-up.
+
+#include "tabs/resis.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
-#include "window/base.h"
+#include "codes/readers.h"
 #include "window/build.h"
+#include "window/controls.h"
+#include "window/panelkit.h"
 
 using namespace build;
 
@@ -19,7 +23,9 @@ const QColor kBody{255, 192, 128};
 // Where the value line and the finder's value begin.
 constexpr int kValueLeft = 840, kFinderLeft = 2700;
 
-Look digitLook() { return Look{12, true, false, {}, Qt::AlignCenter}; }
+Look digitLook() {
+    return Look{12, true, false, {}, Qt::AlignCenter};
+}
 
 // Stands the shown labels next to each other from x on, each as wide as its
 // text, then the unit one space further.
@@ -34,7 +40,7 @@ void flow(std::initializer_list<QLabel*> labels, QLabel* unit, int x) {
 }
 } // namespace
 
-void Base::placeValueLines() {
+void ResisTab::placeValueLines() {
     flow({val_lbl[5], val_lbl[0], val_lbl[3], val_lbl[1], val_lbl[4], val_lbl[2]}, Label4,
          tw(kValueLeft));
     flow({Label8[0], Label9[0], Label8[1], Label9[1], Label8[2]}, Label11, tw(kFinderLeft));
@@ -43,9 +49,15 @@ void Base::placeValueLines() {
     flow({tol_lbl}, Label6, Label5->x() + Label5->sizeHint().width() + space);
 }
 
-void Base::buildResis(QWidget* p) {
-    Label25[85] = label(p, "Label25[85]", "Résistances:", twRect(120, 120, 1380, 300),
-                        titleLook());
+ResisTab::ResisTab(QWidget* p) {
+    buildBands(p);
+    buildSmd(p);
+    buildFinder(p);
+    connectRules();
+}
+
+void ResisTab::buildBands(QWidget* p) {
+    Label25[85] = label(p, "Label25[85]", "Résistances:", twRect(120, 120, 1380, 300), titleLook());
     Combo1 = list(p, "Combo1", twRect(1560, 90, 1500, 315));
 
     // The resistor: leads, body, then the five bands with a wider gap before the multiplier.
@@ -67,15 +79,40 @@ void Base::buildResis(QWidget* p) {
         Segment** leader[3];
         const char* leaderId[3];
     } bands[] = {
-        {K(Shape2), 1560, K(Combo2), 120, 1000, {&LineN[4], &LineN[5], &LineN[6]},
+        {K(Shape2),
+         1560,
+         K(Combo2),
+         120,
+         1000,
+         {&LineN[4], &LineN[5], &LineN[6]},
          {"LineN[4]", "LineN[5]", "LineN[6]"}},
-        {K(Shape3), 1800, K(Combo3), 1080, 1120, {&LineN[7], &LineN[8], &LineN[9]},
+        {K(Shape3),
+         1800,
+         K(Combo3),
+         1080,
+         1120,
+         {&LineN[7], &LineN[8], &LineN[9]},
          {"LineN[7]", "LineN[8]", "LineN[9]"}},
-        {K(Shape4), 2040, K(Combo4), 2040, 1240, {&LineN[10], &LineN[11], &LineN[12]},
+        {K(Shape4),
+         2040,
+         K(Combo4),
+         2040,
+         1240,
+         {&LineN[10], &LineN[11], &LineN[12]},
          {"LineN[10]", "LineN[11]", "LineN[12]"}},
-        {K(Shape5), 2400, K(Combo6), 3000, 1120, {&LineN[13], &LineN[14], &LineN[15]},
+        {K(Shape5),
+         2400,
+         K(Combo6),
+         3000,
+         1120,
+         {&LineN[13], &LineN[14], &LineN[15]},
          {"LineN[13]", "LineN[14]", "LineN[15]"}},
-        {K(Shape6), 2640, K(Combo5), 3960, 1000, {&LineN[16], &LineN[17], &LineN[18]},
+        {K(Shape6),
+         2640,
+         K(Combo5),
+         3960,
+         1000,
+         {&LineN[16], &LineN[17], &LineN[18]},
          {"LineN[16]", "LineN[17]", "LineN[18]"}},
     };
     for (const auto& b : bands) {
@@ -108,8 +145,10 @@ void Base::buildResis(QWidget* p) {
     tol_lbl = label(p, "tol_lbl", "5", twRect(480, 2280, 390, 300),
                     Look{0, false, false, {}, Qt::AlignCenter});
     Label6 = label(p, "Label6", "%)", twRect(870, 2280, 300, 300));
+}
 
-    // The SMD panel covers the drawing and the band lists.
+// The SMD panel covers the drawing and the band lists.
+void ResisTab::buildSmd(QWidget* p) {
     Picture5 = panel(p, "Picture5", twRect(0, 450, 5055, 1350));
     Picture5->setAutoFillBackground(true);
     const struct {
@@ -140,8 +179,10 @@ void Base::buildResis(QWidget* p) {
     // An empty panel that covers the tolerance line in the SMD mode.
     Picture6 = panel(p, "Picture6", twRect(0, 2220, 5055, 1515));
     Picture6->setAutoFillBackground(true);
+}
 
-    // The finder panel covers the value and tolerance lines.
+// The finder panel covers the value and tolerance lines.
+void ResisTab::buildFinder(QWidget* p) {
     QWidget* d = Determiner = panel(p, "Determiner", twRect(0, 1800, 5055, 1935));
     d->setAutoFillBackground(true);
     Label2[1] = label(d, "Label2[1]", "Valeur:", twRect(120, 30, 600, 255));
@@ -170,13 +211,11 @@ void Base::buildResis(QWidget* p) {
     // The finder's value, placed like the value line.
     for (int i = 0; i < 3; ++i) {
         const QByteArray id = "Label8[" + QByteArray::number(i) + "]";
-        Label8[i] =
-            label(d, id.constData(), "8", twRect(kFinderLeft, 840, 195, 285), digitLook());
+        Label8[i] = label(d, id.constData(), "8", twRect(kFinderLeft, 840, 195, 285), digitLook());
     }
     for (int i = 0; i < 2; ++i) {
         const QByteArray id = "Label9[" + QByteArray::number(i) + "]";
-        Label9[i] =
-            label(d, id.constData(), ".", twRect(kFinderLeft, 840, 135, 285), digitLook());
+        Label9[i] = label(d, id.constData(), ".", twRect(kFinderLeft, 840, 135, 285), digitLook());
         Label9[i]->hide();
     }
     Label11 = label(d, "Label11", "kOhms", twRect(3495, 840, 630, 285));
@@ -188,7 +227,41 @@ void Base::buildResis(QWidget* p) {
     };
     for (int i = 0; i < 6; ++i) {
         const QByteArray id = "Line2[" + QByteArray::number(i) + "]";
-        Line2[i] = line(d, id.constData(), bracket[i][0], bracket[i][1], bracket[i][2],
-                        bracket[i][3]);
+        Line2[i] =
+            line(d, id.constData(), bracket[i][0], bracket[i][1], bracket[i][2], bracket[i][3]);
     }
+}
+
+void ResisTab::start() {
+    for (int k = 3; k <= 5; ++k)
+        val_lbl[k]->hide();
+    for (QLineEdit* f : {cms1, cms2, cms3})
+        f->setMaxLength(1);
+}
+
+void ResisTab::fillBandLists() {
+    using namespace codes;
+    kit::fill(Combo1, modeItems(), int(Mode::Finder));
+    kit::fill(Combo2, digitItems(true), 0);
+    kit::fill(Combo3, digitItems(false), 0);
+    kit::fill(Combo4, digitItems(false), 0);
+    kit::fill(Combo5, toleranceItems(), 1);  // "Or"
+    kit::fill(Combo6, multiplierItems(), 2); // "Noir"
+}
+
+void ResisTab::fillFinderLists() {
+    QStringList digits;
+    for (int d = 0; d <= 9; ++d)
+        digits << QString::number(d);
+    kit::fill(Combo7[1], codes::seriesItems(), 0);
+    kit::fill(Combo8, digits.mid(1), 0);
+    kit::fill(Combo9, digits, 0);
+    kit::fill(Combo10, digits, 0);
+    kit::fill(Combo11, codes::finderMultiplierItems(), 2); // x1
+    kit::fill(Combo12, codes::finderToleranceItems(), 2);  // 5%
+}
+
+QList<QWidget*> ResisTab::focusChain() const {
+    return {Combo1, Combo2, Combo3, Combo4,  Combo6, Combo5,  cms1,    cms2,
+            cms3,   Combo8, Combo9, Combo10, Check1, Combo11, Combo12, Combo7[1]};
 }

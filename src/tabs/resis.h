@@ -1,0 +1,86 @@
+#pragma once
+// The "Résis" tab: reads a resistor from 4 or 5 colour bands or an SMD marking,
+// and finds the colour code of a value with its neighbours in a series. Its
+// modes are codes::Mode, in the order of its mode list (Combo1).
+
+#include <QObject>
+#include <array>
+
+#include "codes/colours.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QWidget;
+class Segment;
+class Shape;
+
+class ResisTab : public QObject {
+    Q_OBJECT
+  public:
+    explicit ResisTab(QWidget* panel);
+    void start(); // its part of the start-up, before the lists
+    // Its lists, in the start-up order: the mode and band lists before the
+    // zener's series list, the finder's after it.
+    void fillBandLists();
+    void fillFinderLists();
+    QList<QWidget*> focusChain() const;
+
+    // The hand-over: a resistance computed on another tab, preset on the finder
+    // (mode, multiplier, digit count and digits) and read once. Outside 0.1 ohm
+    // to 10 G ohms the tab stays as it is.
+    void showResistance(double ohms);
+    // The finder reads its lists again (also run when the zener's series list changes).
+    void calculr();
+
+  private:
+    void buildBands(QWidget* p);
+    void buildSmd(QWidget* p);
+    void buildFinder(QWidget* p);
+    void connectRules();
+    void placeValueLines(); // the value lines' labels next to each other, as shown
+
+    void Combo1_Click();                   // mode rule
+    void bandDigit_Click(QComboBox* list); // Combo2, Combo3, Combo4
+    void Combo6_Click();                   // multiplier
+    void Combo5_Click();                   // tolerance
+    void Combo12_Click();                  // finder tolerance -> Combo5
+    void cms_Change(QLineEdit* field);
+    void readMarking(int changed); // the SMD marking, after a change of field `changed`
+    void Check1_Click();
+    void showDigitCount(); // what the two-digit switch shows, without reading the finder
+    void showMarks(const codes::Multiplier& m, bool fiveBands);
+
+    std::array<QLabel*, 86> Label25{}; // 85
+    std::array<QLabel*, 3> Label1{};   // 2
+    std::array<QLabel*, 7> Label2{};   // 0 to 4, 6
+    // The colour-band reader.
+    QComboBox* Combo1 = nullptr; // mode
+    Shape *Shape1 = nullptr, *Shape2 = nullptr, *Shape3 = nullptr, *Shape4 = nullptr,
+          *Shape5 = nullptr, *Shape6 = nullptr;
+    std::array<Segment*, 19> LineN{}; // LineN[k] is Line<k>, k = 1..18
+    QComboBox *Combo2 = nullptr, *Combo3 = nullptr, *Combo4 = nullptr, *Combo5 = nullptr,
+              *Combo6 = nullptr;
+    std::array<QLabel*, 6> val_lbl{};
+    QLabel *Label4 = nullptr, *Label5 = nullptr, *tol_lbl = nullptr, *Label6 = nullptr;
+    // The SMD marking.
+    QWidget* Picture5 = nullptr;
+    QLineEdit *cms1 = nullptr, *cms2 = nullptr, *cms3 = nullptr;
+    std::array<QLabel*, 3> Label7{};
+    Shape *Shape7 = nullptr, *Shape8 = nullptr, *Shape9 = nullptr;
+    QLabel* Label3 = nullptr;
+    std::array<Segment*, 8> Line2{};
+    QWidget* Picture6 = nullptr;
+    // The finder.
+    QWidget* Determiner = nullptr;
+    std::array<QComboBox*, 2> Combo7{}; // 1: the finder's series (0 is the zener's)
+    QComboBox *Combo8 = nullptr, *Combo9 = nullptr, *Combo10 = nullptr, *Combo11 = nullptr,
+              *Combo12 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    std::array<QLineEdit*, 2> valst_txt{};
+    std::array<QLabel*, 3> Label8{};
+    std::array<QLabel*, 2> Label9{};
+    QLabel* Label11 = nullptr;
+    Shape* Resok_sh = nullptr;
+};

@@ -1,0 +1,174 @@
+// The calculators and the code readers as plain functions, without a window:
+// one row an input and everything it must show ("-" a skipped step, "stop" a
+// calculator that stops before its first step).
+
+#include <QTest>
+
+#include "calc/calculators.h"
+#include "codes/readers.h"
+
+namespace {
+using calc::Num;
+QString w(Num v) {
+    return v ? numbers::writeNumber(*v) : QStringLiteral("-");
+}
+QString w(std::optional<bool> v) {
+    return v ? (*v ? "yes" : "no") : "-";
+}
+QString w(std::optional<calc::Lamp> v) {
+    return v ? QStringList{"red", "yellow", "green"}[int(*v)] : "-";
+}
+template <class T> QString w(const std::optional<T>& v) {
+    return v ? QString::number(*v) : "-";
+}
+template <class... T> QString line(const T&... parts) {
+    return QStringList{w(parts)...}.join(' ');
+}
+
+// Runs the named calculator on inputs given as numbers ("-": no number).
+QString calculate(const QString& name, const QStringList& in) {
+    std::vector<Num> v;
+    for (const QString& s : in)
+        v.push_back(s == "-" ? Num() : Num(s.toDouble()));
+    const auto show = [](const auto& r, auto... parts) {
+        return r ? line((*r).*parts...) : "stop";
+    };
+    using namespace calc;
+    if (name == "ohm")
+        return show(ohm(v[0], v[1], v[2]), &Ohm::current, &Ohm::resistance, &Ohm::voltage);
+    if (name == "ui" || name == "ri")
+        return show((name == "ui" ? powerUI : powerRI)(v[0], v[1], v[2]), &Power::first,
+                    &Power::current, &Power::power);
+    if (name == "series")
+        return show(ledSeries(v[0], v[1], v[2], v[3], v[4]), &LedSeries::resistance,
+                    &LedSeries::power, &LedSeries::error);
+    if (name == "parallel")
+        return show(ledParallel(v[0], v[1], v[2], v[3], v[4]), &LedParallel::resistance,
+                    &LedParallel::error);
+    if (name.startsWith("zener"))
+        return show(zenerIdeal(v[0], v[1], v[2], v[3], name == "zener"), &ZenerIdeal::ideal,
+                    &ZenerIdeal::offLimit, &ZenerIdeal::proposal);
+    if (name == "rating")
+        return show(zenerRating(v[0], v[1], v[2], *v[3], v[4]), &ZenerRating::current,
+                    &ZenerRating::lamp);
+    return show(transistor(v[0], v[1], v[2]), &Transistor::base, &Transistor::resistance);
+}
+} // namespace
+
+class TestRules : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void calculators_data() {
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("out");
+        const char* rows[][3] = {
+            {"ohm, thirds rounded", "ohm 10 3 1", "10 3.33 3"},
+            {"ohm, I zero", "ohm 1 0 5", "stop"},
+            {"ohm, R overflows", "ohm 1e300 1e-10 1", "1E+300 - 0"},
+            {"ohm, no number", "ohm - 2 4", "- - 8"},
+            {"P=UI, U zero", "ui 0 2 6", "stop"},
+            {"P=RI², two decimals", "ri 1 3 1", "0.11 1 9"},
+            {"P=RI², R zero", "ri 0 2 1", "stop"},
+            {"P=RI², negative R", "ri -4 2 1", "0.25 - -16"},
+            {"P=RI², I zero", "ri 4 0 1", "stop"},
+            {"series, power from the rounded R", "series 5 1.8 15 1 -", "213.3 0.05 no"},
+            {"series, exactly enough", "series 6 2 20 3 -", "0 0 no"},
+            {"series, R skipped: the shown one", "series 1e308 -1e308 20 1 100", "- 0.04 no"},
+            {"series, no current", "series 12 2 0 3 -", "stop"},
+            {"parallel, half ohm to even", "parallel 5 2 20 4 -", "38 no"},
+            {"parallel, supply below the LED", "parallel 2 3 20 1 -", "-50 no"},
+            {"parallel, no current", "parallel 5 2 0 3 -", "stop"},
+            {"parallel, no LED", "parallel 5 2 20 0 -", "stop"},
+            {"zener, not E24", "zenerE48 12 5.1 20 -", "345 - -"},
+            {"zener, an E24 value gets the one below", "zener 14.5 5.1 20 -", "470 no 430"},
+            {"zener above the supply", "zener 12 15 20 -", "-150 yes -"},
+            {"zener, 10 ohms: no proposal", "zener 5.2 5 20 -", "10 no -"},
+            {"zener, 1100 ohms", "zener 27 5 20 -", "1100 no 1000"},
+            {"zener, over 1100", "zener 27.02 5 20 -", "1101 yes -"},
+            {"zener, under 10", "zener 5.1 5 20 -", "5 yes -"},
+            {"zener, ideal skipped: the shown one", "zener 1e308 -1e308 20 47", "- no 43"},
+            {"zener, no current", "zener 12 5 0 -", "stop"},
+            {"rating, more", "rating 12 5.1 20 330 -", "20.909 green"},
+            {"rating, equal", "rating 12 2 20 500 -", "20 yellow"},
+            {"rating, less", "rating 12 5.1 21 330 -", "20.909 red"},
+            {"rating, current skipped: the shown one", "rating 1e308 -1e308 5 1 4", "- red"},
+            {"rating, 0 ohm", "rating 12 5 20 0 -", "stop"},
+            {"transistor", "trans 100 100 5", "1 4.4"},
+            {"transistor, R to two decimals", "trans 300 100 5", "3 1.47"},
+            {"transistor, Ub below the junction", "trans 10 50 0.5", "0.2 -0.5"},
+            {"transistor, small base current", "trans 1 3000 5", "0 13200"},
+            {"transistor, no current", "trans 0 100 5", "0 -"},
+            {"transistor, no gain", "trans 1 0 5", "stop"},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r[0]) << r[1] << r[2];
+    }
+    void calculators() {
+        QFETCH(QString, in);
+        QFETCH(QString, out);
+        QStringList args = in.split(' ', Qt::SkipEmptyParts);
+        const QString name = args.takeFirst();
+        QCOMPARE(calculate(name, args), out);
+    }
+
+    // The zener's proposal is the E24 value just below the ideal resistance, for
+    // every E24 value from 10 to 910 ohms.
+    void proposalsFollowE24() {
+        for (int decade : {10, 100})
+            for (int e : series::values(series::Series::E24)) {
+                const int below = e * decade / 100;
+                QCOMPARE(calc::zenerIdeal(below + 0.5, 0, 1000, {}, true)->proposal, below);
+            }
+    }
+
+    // The hand-over: ohms to the finder's digits, multiplier index (x<index>) and "two"
+    // for two digits, in French and in C.
+    void handover_data() {
+        QTest::addColumn<double>("ohms");
+        QTest::addColumn<QString>("preset");
+        const std::pair<double, const char*> rows[] = {
+            {0.47, "4 7 x0 two"}, {4.7, "4 7 x1 two"},   {4.75, "4 7 5 x0"},  {47, "4 7 x2 two"},
+            {10, "1 0 x2 two"},   {470.25, "4 7 0 x2"},  {1380, "1 3 8 x3"},  {9.99e9, "9 9 9 x9"},
+            {0.1, "1 0 x0 two"},  {0.999, "9 9 x0 two"}, {9.999, "9 9 9 x0"}, {10.05, "1 0 x2 two"},
+            {99.99, "9 9 9 x1"},  {1000, "1 0 0 x3"},    {1e6, "1 0 0 x6"},   {4.75e7, "4 7 5 x7"},
+            {1e300, "none"},      {0.09, "none"},        {1e10, "none"},      {-5, "none"},
+        };
+        for (auto [ohms, preset] : rows)
+            QTest::newRow(preset) << ohms << preset;
+    }
+    void handover() {
+        QFETCH(double, ohms);
+        for (const QLocale& l : {QLocale(QLocale::French, QLocale::France), QLocale::c()}) {
+            QLocale::setDefault(l); // the digits are read past the locale's decimal separator
+            const auto p = codes::handoverPreset(ohms);
+            QString got = "none";
+            if (p) {
+                const auto& d = p->digits;
+                got = QString("%1 %2 ").arg(d[0]).arg(d[1]) +
+                      (p->twoDigits ? "" : QString::number(d[2]) + ' ') + 'x' +
+                      QString::number(p->multiplier) + (p->twoDigits ? " two" : "");
+            }
+            QTEST(got, "preset");
+        }
+    }
+
+    // The finder's digits, points, unit, neighbours and verdict.
+    void readers() {
+        using series::Series;
+        auto finder = [](int a, int b, int c, int m, bool two, std::optional<Series> s) {
+            const codes::FinderValue v = codes::finderValue(a, b, c, m, two, s);
+            return v.digits[0] + v.digits[1] + v.digits[2] + ' ' +
+                   line(v.point0, v.point1, v.third) + ' ' + v.unit.value_or("-") + ' ' +
+                   v.lower.value_or("-") + ' ' + v.upper.value_or("-") + ' ' + w(v.standard);
+        };
+        QCOMPARE(finder(3, 7, 5, 5, false, Series::E96), "475 no no - kOhms 464 487 yes");
+        QCOMPARE(finder(3, 7, 5, 0, true, Series::E24), "047 yes no yes Ohms 0.43 0.51 yes");
+        QCOMPARE(finder(3, 7, 0, 3, true, Series::E48), "470 no no yes Ohms 464 487 no");
+        QCOMPARE(finder(3, 7, 0, 2, true, std::nullopt), "470 no no no Ohms - - -");
+        QCOMPARE(finder(-1, -1, -1, -1, false, Series::E24), "0-1-1 - - - - - - no");
+    }
+};
+
+QTEST_MAIN(TestRules)
+#include "test_rules.moc"

@@ -205,9 +205,19 @@ void setLocked(QComboBox* list, bool locked) {
 bool isLocked(const QComboBox* list) { return list->property("locked").toBool(); }
 
 void setTextColour(QWidget* w, const QColor& c) {
+    static constexpr QPalette::ColorRole kRoles[] = {QPalette::Text, QPalette::WindowText,
+                                                     QPalette::ButtonText};
+    static constexpr QPalette::ColorGroup kGroups[] = {QPalette::Active, QPalette::Inactive};
     QPalette pal = w->palette();
-    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-        pal.setColor(QPalette::Active, role, c), pal.setColor(QPalette::Inactive, role, c);
+    // Rules set the same colour again and again (a list's lock on every pass):
+    // a new palette costs a propagation and a repaint, so an unchanged one is kept.
+    bool same = true;
+    for (auto group : kGroups)
+        for (auto role : kRoles)
+            same = same && pal.isBrushSet(group, role) && pal.color(group, role) == c;
+    if (same) return;
+    for (auto group : kGroups)
+        for (auto role : kRoles) pal.setColor(group, role, c);
     w->setPalette(pal);
 }
 

@@ -8,29 +8,27 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleFactory>
-#include <QSvgRenderer>
 #include <QTranslator>
 #include <utility>
+
+#include "window/controls.h"
 
 namespace {
 // The window icon, drawn from its vector file at whatever size is asked for:
 // crisp at any scale. Drawn here rather than by Qt's SVG icon plugin, which
-// would be looked up and loaded at start-up for this one icon.
+// would be looked up and loaded at start-up for this one icon; the SVG image
+// plugin that draws it is loaded when the icon is first drawn.
 class VectorIcon : public QIconEngine {
 public:
     explicit VectorIcon(QString file) : file_(std::move(file)) {}
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
-        QSvgRenderer svg(file_);
-        svg.setAspectRatioMode(Qt::KeepAspectRatio);
-        svg.render(painter, rect);
+        const qreal ratio = painter->device()->devicePixelRatio();
+        QImage drawn = drawVector(file_, (QSizeF(rect.size()) * ratio).toSize());
+        drawn.setDevicePixelRatio(ratio);
+        painter->drawImage(rect.topLeft(), drawn);
     }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        QPixmap pm(size);
-        pm.fill(Qt::transparent);
-        QPainter painter(&pm);
-        painter.setRenderHint(QPainter::Antialiasing);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-        return pm;
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return QPixmap::fromImage(drawVector(file_, size));
     }
     QIconEngine* clone() const override { return new VectorIcon(file_); }
     QString key() const override { return QStringLiteral("KirelVectorIcon"); }

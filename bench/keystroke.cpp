@@ -3,7 +3,12 @@
 // layout requests the keystroke leaves behind. The floor is the same typing
 // into a bare line edit whose textChanged writes one label.
 //
-//   kirel-bench-keys            (offscreen unless QT_QPA_PLATFORM says otherwise)
+//   kirel-bench-keys [FIELD...]  (offscreen unless QT_QPA_PLATFORM says otherwise)
+//
+// Named fields (Text13, floor, ...): only those, besides the floor. Under
+// callgrind with --collect-atstart=no, the counted keystrokes of the named
+// fields alone are collected, each with its cascade and the events it posts
+// (bench/README.md).
 //
 // Prints, per field, the median over the repetitions of the mean time per
 // keystroke, the 95th percentile of single keystrokes, and the ratio to the floor;
@@ -20,6 +25,12 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_TOGGLE_COLLECT
+#endif
 
 #include "window/app.h"
 #include "window/base.h"
@@ -107,8 +118,9 @@ struct Round {
     bool asTyped = true; // every value stood in the field as typed
 };
 
-// Types every value over the whole text of the field; times each key.
-Round typeRound(QLineEdit* field, const std::vector<const char*>& values) {
+// Types every value over the whole text of the field; times each key, and
+// toggles callgrind's collection around it when collected.
+Round typeRound(QLineEdit* field, const std::vector<const char*>& values, bool collect = false) {
     using Clock = std::chrono::steady_clock;
     Round round;
     for (const char* value : values) {
@@ -116,8 +128,10 @@ Round typeRound(QLineEdit* field, const std::vector<const char*>& values) {
         settle();
         for (const char* c = value; *c; ++c) {
             const auto t0 = Clock::now();
+            if (collect) CALLGRIND_TOGGLE_COLLECT;
             QTest::keyClick(field, *c);
             settle();
+            if (collect) CALLGRIND_TOGGLE_COLLECT;
             const std::chrono::duration<double, std::micro> spent = Clock::now() - t0;
             round.keyMicroseconds.push_back(spent.count());
         }
@@ -146,7 +160,7 @@ struct Result {
     bool asTyped = true;
 };
 
-Result measure(QLineEdit* field, const std::vector<const char*>& values) {
+Result measure(QLineEdit* field, const std::vector<const char*>& values, bool collect) {
     field->window()->activateWindow();
     field->setFocus();
     settle();
@@ -154,7 +168,7 @@ Result measure(QLineEdit* field, const std::vector<const char*>& values) {
     r.asTyped = typeRound(field, values).asTyped; // warm-up, not counted
     std::vector<double> means, keys;
     for (int i = 0; i < kRepetitions; ++i) {
-        const Round round = typeRound(field, values);
+        const Round round = typeRound(field, values, collect);
         double sum = 0;
         for (double us : round.keyMicroseconds) sum += us;
         means.push_back(sum / double(round.keyMicroseconds.size()));
@@ -174,6 +188,7 @@ int main(int argc, char* argv[]) {
     kirel::setupApplication(app);
     // A fixed locale, so that "4.7" is a number whatever the machine's settings.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QStringList named = app.arguments().mid(1);
 
     // The floor: a line edit whose every change writes one label, both placed
     // at fixed places in a window of fixed size, as the window's controls are.
@@ -194,7 +209,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    const Result floor = measure(floorField, {"12", "4.7", "330"});
+    const Result floor = measure(floorField, {"12", "4.7", "330"}, named.contains(QLatin1String("floor")));
     std::printf("Keystroke cost: median of %d repetitions of the mean per key, in µs,\n"
                 "each key with its whole cascade and the events it posts (platform %s)\n\n",
                 kRepetitions, qPrintable(QGuiApplication::platformName()));
@@ -213,7 +228,9 @@ int main(int argc, char* argv[]) {
         for (const auto& [field, text] : p.start) w.findChild<QLineEdit*>(field)->setText(QString::fromLatin1(text));
         settle();
         for (const Entry& e : p.entries) {
-            const Result r = measure(w.findChild<QLineEdit*>(e.field), e.values);
+            const bool wanted = named.contains(QLatin1String(e.name));
+            if (!named.isEmpty() && !wanted) continue;
+            const Result r = measure(w.findChild<QLineEdit*>(e.field), e.values, wanted);
             std::printf("%s%s %9.1f %9.1f %8.2f%s\n", cell(e.name, 11).c_str(),
                         cell(p.caption, 14).c_str(), r.perKey, r.slowKey, r.perKey / floor.perKey,
                         r.asTyped ? "" : "  (text repaired while typing)");
@@ -224,8 +241,9 @@ int main(int argc, char* argv[]) {
             }
         }
     }
-    std::printf("\nslowest field: %s (%s) %.1f µs per keystroke, %.2f x floor; bar < %.0f µs: %s\n",
-                slowestName, slowestBlock, slowest, slowest / floor.perKey, kBarMicroseconds,
-                slowest < kBarMicroseconds ? "PASS" : "FAIL");
+    if (*slowestName)
+        std::printf("\nslowest field: %s (%s) %.1f µs per keystroke, %.2f x floor; bar < %.0f µs: %s\n",
+                    slowestName, slowestBlock, slowest, slowest / floor.perKey, kBarMicroseconds,
+                    slowest < kBarMicroseconds ? "PASS" : "FAIL");
     return 0;
 }

@@ -84,13 +84,16 @@ QLineEdit* input(QWidget* parent, const char* name, const QString& start, QRect 
 
 QLineEdit* output(QWidget* parent, const char* name, const QString& start, QRect twips,
                   const QColor& colour) {
-    auto* e = input(parent, name, start, twips);
+    // Made empty and given its look before its text: a line edit lays out its
+    // text anew for every font it gets, and laying it out is most of its cost.
+    auto* e = input(parent, name, QString(), twips);
     e->setReadOnly(true);
     e->setFocusPolicy(Qt::ClickFocus); // the Tab key walks the inputs only
     Look look;
     look.bold = true;
     look.colour = colour;
     applyLook(e, look);
+    e->setText(start);
     showBeginning(e);
     return e;
 }
@@ -98,7 +101,17 @@ QLineEdit* output(QWidget* parent, const char* name, const QString& start, QRect
 void showBeginning(QLineEdit* e) {
     QObject::connect(e, &QLineEdit::textChanged, e, [e](const QString& text) {
         const int room = e->contentsRect().width() - 8;
-        e->setToolTip(e->fontMetrics().horizontalAdvance(text) <= room ? QString() : text);
+        const QFontMetrics metrics = e->fontMetrics();
+        // Most results are short: the advances of their characters, with a pixel
+        // each for kerning and rounding, show that they fit without shaping the text.
+        int wide = 0;
+        for (QChar c : text) {
+            if (c.unicode() > 0xff) { wide = room + 1; break; } // marks, surrogates: shape
+            wide += metrics.horizontalAdvance(c) + 1;
+        }
+        const bool fits = wide <= room || metrics.horizontalAdvance(text) <= room;
+        const QString tip = fits ? QString() : text;
+        if (e->toolTip() != tip) e->setToolTip(tip);
     });
     // Every setText() puts the caret at the end, and the field scrolls to show it,
     // even when the text is unchanged and no textChanged comes. Unless the user

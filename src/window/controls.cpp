@@ -4,13 +4,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
 #include <QStylePainter>
-#include <QSvgRenderer>
 #include <algorithm>
 #include <cmath>
 
@@ -83,16 +83,22 @@ void Picture::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
     if (rendered_.size() != pixels) {
-        rendered_ = QPixmap(pixels);
-        rendered_.fill(Qt::transparent);
-        QSvgRenderer svg(resource_);
-        svg.setAspectRatioMode(Qt::KeepAspectRatio);
-        QPainter r(&rendered_);
-        r.setRenderHint(QPainter::Antialiasing);
-        svg.render(&r, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        rendered_ = QPixmap::fromImage(drawVector(resource_, pixels));
         rendered_.setDevicePixelRatio(ratio);
     }
     QPainter(this).drawPixmap(0, 0, rendered_);
+}
+
+QImage drawVector(const QString& resource, QSize pixels) {
+    QImage drawn(pixels, QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    QImageReader reader(resource);
+    const QSize fitted = reader.size().scaled(pixels, Qt::KeepAspectRatio);
+    if (fitted.isEmpty()) return drawn;
+    reader.setScaledSize(fitted);
+    QPainter(&drawn).drawImage((pixels.width() - fitted.width()) / 2,
+                               (pixels.height() - fitted.height()) / 2, reader.read());
+    return drawn;
 }
 
 // ---- ClickLabel ----
@@ -205,9 +211,19 @@ void setLocked(QComboBox* list, bool locked) {
 bool isLocked(const QComboBox* list) { return list->property("locked").toBool(); }
 
 void setTextColour(QWidget* w, const QColor& c) {
+    static constexpr QPalette::ColorRole kRoles[] = {QPalette::Text, QPalette::WindowText,
+                                                     QPalette::ButtonText};
+    static constexpr QPalette::ColorGroup kGroups[] = {QPalette::Active, QPalette::Inactive};
     QPalette pal = w->palette();
-    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-        pal.setColor(QPalette::Active, role, c), pal.setColor(QPalette::Inactive, role, c);
+    // Rules set the same colour again and again (a list's lock on every pass):
+    // a new palette costs a propagation and a repaint, so an unchanged one is kept.
+    bool same = true;
+    for (auto group : kGroups)
+        for (auto role : kRoles)
+            same = same && pal.isBrushSet(group, role) && pal.color(group, role) == c;
+    if (same) return;
+    for (auto group : kGroups)
+        for (auto role : kRoles) pal.setColor(group, role, c);
     w->setPalette(pal);
 }
 

@@ -4,6 +4,7 @@
 // and fields, and the left-edge tab strip.
 
 #include <QColor>
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QPoint>
@@ -69,6 +70,11 @@ private:
 // A vector picture from the resources, drawn at the widget's size and the
 // screen's pixel ratio: crisp at any scale. It is rendered on its first paint
 // and kept, so that texts changing over it do not render it again.
+// drawVector() renders such a file into an image of any size, keeping its
+// proportions, centred. Qt's SVG image plugin reads the file: loaded on the
+// first picture shown, not at start-up.
+QImage drawVector(const QString& resource, QSize pixels);
+
 class Picture : public QWidget {
     Q_OBJECT
 public:

@@ -56,13 +56,14 @@ struct Entry {
 struct Panel {
     const char* caption;
     int tab;
-    int ledTab;     // sub-tab of the "Led" tab, -1 elsewhere
-    bool powerByR;  // the power block in its P = R*I² mode
+    int ledTab;    // sub-tab of the "Led" tab, -1 elsewhere
+    bool powerByR; // the power block in its P = R*I² mode
     std::vector<std::pair<Field, const char*>> start;
     std::vector<Entry> entries;
 };
 
 const std::vector<Panel>& panels() {
+    // clang-format off
     static const std::vector<Panel> table{
         {"U=R*I", 0, -1, false,
          {{"Text1", "12"}, {"Text2", "1"}, {"Text3", "1"}},
@@ -103,6 +104,7 @@ const std::vector<Panel>& panels() {
           {"Text32", "Text32", {"100", "50", "150"}},
           {"Text34", "Text34", {"5", "12", "3.3"}}}},
     };
+    // clang-format on
     return table;
 }
 
@@ -209,14 +211,15 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    const Result floor = measure(floorField, {"12", "4.7", "330"}, named.contains(QLatin1String("floor")));
+    const Result floor =
+        measure(floorField, {"12", "4.7", "330"}, named.contains(QLatin1String("floor")));
     std::printf("Keystroke cost: median of %d repetitions of the mean per key, in µs,\n"
                 "each key with its whole cascade and the events it posts (platform %s)\n\n",
                 kRepetitions, qPrintable(QGuiApplication::platformName()));
     std::printf("%s%s %9s %9s %8s\n", cell("field", 11).c_str(), cell("block", 14).c_str(),
                 "per key", "p95 key", "x floor");
-    std::printf("%s%s %9.1f %9.1f %8.2f\n", cell("floor", 11).c_str(), cell("QLineEdit", 14).c_str(),
-                floor.perKey, floor.slowKey, 1.0);
+    std::printf("%s%s %9.1f %9.1f %8.2f\n", cell("floor", 11).c_str(),
+                cell("QLineEdit", 14).c_str(), floor.perKey, floor.slowKey, 1.0);
 
     const char* slowestName = "";
     const char* slowestBlock = "";
@@ -225,7 +228,8 @@ int main(int argc, char* argv[]) {
         w.selectTab(p.tab);
         if (p.ledTab >= 0) w.findChild<QTabBar*>("TabStrip2")->setCurrentIndex(p.ledTab);
         w.findChild<QRadioButton*>(p.powerByR ? "Option1(1)" : "Option1(0)")->setChecked(true);
-        for (const auto& [field, text] : p.start) w.findChild<QLineEdit*>(field)->setText(QString::fromLatin1(text));
+        for (const auto& [field, text] : p.start)
+            w.findChild<QLineEdit*>(field)->setText(QString::fromLatin1(text));
         settle();
         for (const Entry& e : p.entries) {
             const bool wanted = named.contains(QLatin1String(e.name));
@@ -242,8 +246,9 @@ int main(int argc, char* argv[]) {
         }
     }
     if (*slowestName)
-        std::printf("\nslowest field: %s (%s) %.1f µs per keystroke, %.2f x floor; bar < %.0f µs: %s\n",
-                    slowestName, slowestBlock, slowest, slowest / floor.perKey, kBarMicroseconds,
-                    slowest < kBarMicroseconds ? "PASS" : "FAIL");
+        std::printf(
+            "\nslowest field: %s (%s) %.1f µs per keystroke, %.2f x floor; bar < %.0f µs: %s\n",
+            slowestName, slowestBlock, slowest, slowest / floor.perKey, kBarMicroseconds,
+            slowest < kBarMicroseconds ? "PASS" : "FAIL");
     return 0;
 }

@@ -44,8 +44,8 @@ void check(bool ok, const char* what, const QString& text, double value, const Q
 // The number at 15 significant digits, in one spelling whatever the locale.
 std::string fifteenDigits(double v) {
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v == 0 ? 0.0 : v,
-                                   std::chars_format::scientific, 14);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, v == 0 ? 0.0 : v, std::chars_format::scientific, 14);
     return std::string(buf, res.ptr);
 }
 
@@ -61,10 +61,10 @@ void checkWriting(double v, const QLocale& locale) {
     const QString text = numbers::writeNumber(v, locale);
     const QString point = locale.decimalPoint();
     for (QChar c : text) {
-        const bool allowed = (c >= u'0' && c <= u'9') || c == u'-' || c == u'+' || c == u'E' ||
-                             QString(c) == point;
-        check(allowed, "written text holds a character other than digits, sign, point, E", text,
-              v, locale);
+        const bool allowed =
+            (c >= u'0' && c <= u'9') || c == u'-' || c == u'+' || c == u'E' || QString(c) == point;
+        check(allowed, "written text holds a character other than digits, sign, point, E", text, v,
+              locale);
     }
     check(!text.contains(QStringLiteral("inf"), Qt::CaseInsensitive) &&
               !text.contains(QStringLiteral("nan"), Qt::CaseInsensitive),

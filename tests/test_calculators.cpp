@@ -55,7 +55,8 @@ private slots:
             {"ohm", "Text1=12; Text2=0.5; Text3=1", "Text12=12; Text11=24; Text9=0.5; handed=24"},
             {"ohm, R zero changes nothing", "%1Text3=0", "Text12=6; Text11=24; Text9=1; handed=24"},
             // A resistance that fails to compute hands nothing over: "Résis" stays as it was.
-            {"ohm, R overflows: Résis kept", "Text1=12; Text2=0.5; tab=4; Combo1=4 anneaux; Text1:=1e308",
+            {"ohm, R overflows: Résis kept",
+             "Text1=12; Text2=0.5; tab=4; Combo1=4 anneaux; Text1:=1e308",
              "Text11=24; Combo1=4 anneaux"},
             {"ohm, an overflow skips one step",
              "Text1=12; Text2=0.5; Text3=1; Text1:=1e300; Text2:=1e-99",
@@ -114,7 +115,9 @@ private slots:
         };
         testing::addScenarios(rows, parts);
     }
-    void scenarios() { testing::runScenario(*w, [this](const QString& n) { return own(*w, n); }); }
+    void scenarios() {
+        testing::runScenario(*w, [this](const QString& n) { return own(*w, n); });
+    }
 };
 
 QTEST_MAIN(TestCalculators)

@@ -25,6 +25,7 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<double>("english");
         QTest::addColumn<double>("french");
+        // clang-format off
         const struct {
             const char* text;
             const char* numeric;
@@ -47,9 +48,10 @@ private slots:
             {"\u00a05\r", "yy", 5, 5}, {"\u22125", "yy", -5, -5}, {"1.000", "yn", 1000, 1, "de_DE"},
             {"\u0665\u0660", "yn", 50, 0, "ar_EG"}, {"\u06f5", "yn", 5, 0, "fa_IR"},
         };
+        // clang-format on
         for (const auto& r : rows)
-            QTest::newRow(r.text) << QString::fromUtf8(r.text) << r.numeric << r.first
-                                  << r.english << r.french;
+            QTest::newRow(r.text) << QString::fromUtf8(r.text) << r.numeric << r.first << r.english
+                                  << r.french;
     }
     void reading() {
         QFETCH(QString, text);
@@ -80,6 +82,7 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("french");
+        // clang-format off
         QTest::newRow("no group separator") << 1000.0 << "1000" << "1000";
         QTest::newRow("decimal") << 213.3 << "213.3" << "213,3";
         QTest::newRow("negative") << -0.02 << "-0.02" << "-0,02";
@@ -95,6 +98,7 @@ private slots:
         QTest::newRow("largest double stays readable")
             << std::numeric_limits<double>::max() << "1.79769313486231E+308" << "1,79769313486231E+308";
         QTest::newRow("tiny") << 4.9e-324 << "4.94065645841247E-324" << "4,94065645841247E-324";
+        // clang-format on
     }
     void writing() {
         QFETCH(double, value);
@@ -113,8 +117,7 @@ private slots:
         const std::tuple<double, int, double> rows[] = {
             {0.125, 2, 0.12}, {0.375, 2, 0.38},     {2.5, 0, 2},           {3.5, 0, 4},
             {-0.5, 0, 0},     {213.3333, 1, 213.3}, {20.90909, 3, 20.909}, {0.001, 2, 0}};
-        for (auto [value, decimals, rounded] : rows)
-            QCOMPARE(roundTo(value, decimals), rounded);
+        for (auto [value, decimals, rounded] : rows) QCOMPARE(roundTo(value, decimals), rounded);
         QVERIFY(!roundTo(Num(1e307), 2));
         QVERIFY(!roundTo(Num(), 2));
         QCOMPARE(roundTo(Num(1.25), 1), Num(1.2));

@@ -10,14 +10,13 @@
 
 #include "testing.h"
 
-
 namespace {
 // The colour code, given once: the colour a band of each name wears.
 QColor colourOf(const QString& name) {
     static const QHash<QString, QColor> code = {
-        {"Argent", {224, 224, 224}}, {"Or", {192, 192, 0}},      {"Noir", theme::windowText()},
-        {"Marron", {128, 64, 0}},    {"Rouge", {255, 0, 0}},     {"Orange", {255, 128, 0}},
-        {"Jaune", {255, 255, 0}},    {"Vert", {0, 255, 0}},      {"Bleu", {0, 0, 255}},
+        {"Argent", {224, 224, 224}}, {"Or", {192, 192, 0}},     {"Noir", theme::windowText()},
+        {"Marron", {128, 64, 0}},    {"Rouge", {255, 0, 0}},    {"Orange", {255, 128, 0}},
+        {"Jaune", {255, 255, 0}},    {"Vert", {0, 255, 0}},     {"Bleu", {0, 0, 255}},
         {"Violet", {128, 0, 128}},   {"Gris", {128, 128, 128}}, {"Blanc", {255, 255, 255}}};
     return code.value(name);
 }
@@ -164,13 +163,16 @@ private slots:
                "handed=-0; handed=1E-05; handed=; handed=abc; locale=fr; handed=4.7"
             << "Combo1=4 anneaux; digits=555 Ohms";
     }
-    void scenarios() { testing::runScenario(*w, [this](const QString& n) { return own(*w, n); }); }
+    void scenarios() {
+        testing::runScenario(*w, [this](const QString& n) { return own(*w, n); });
+    }
 
     // A hand-over presets the finder's lists, then reads them once: its
     // neighbours change once, not once per list.
     void handOverReadsOnce() {
         int reads = 0;
-        connect(w->findChild<QLineEdit*>("valst_txt(0)"), &QLineEdit::textChanged, [&] { ++reads; });
+        connect(w->findChild<QLineEdit*>("valst_txt(0)"), &QLineEdit::textChanged,
+                [&] { ++reads; });
         testing::act(*w, "handed=4750");
         QCOMPARE(reads, 1);
     }
@@ -181,7 +183,8 @@ private slots:
     void everyMultiplierReadsItsValue() {
         auto ohms = [](const QString& line) { // "4.7 k Ohms", "475 kOhms", "1.00 G.Ohms"
             const QStringList p = line.split(' ');
-            if (p[0].contains(QRegularExpression("\\.\\d*0$"))) return -1.0; // "4.70": a zero too many
+            if (p[0].contains(QRegularExpression("\\.\\d*0$")))
+                return -1.0; // "4.70": a zero too many
             return p[0].toDouble() * std::pow(1000, QString("kMG").indexOf(p[1][0]) + 1);
         };
         for (int m = 0; m < 12; ++m) {

@@ -9,27 +9,24 @@
 
 namespace {
 using calc::Num;
-QString w(Num v) {
-    return v ? numbers::writeNumber(*v) : QStringLiteral("-");
-}
-QString w(std::optional<bool> v) {
-    return v ? (*v ? "yes" : "no") : "-";
-}
+QString w(Num v) { return v ? numbers::writeNumber(*v) : QStringLiteral("-"); }
+QString w(std::optional<bool> v) { return v ? (*v ? "yes" : "no") : "-"; }
 QString w(std::optional<calc::Lamp> v) {
     return v ? QStringList{"red", "yellow", "green"}[int(*v)] : "-";
 }
-template <class T> QString w(const std::optional<T>& v) {
+template <class T>
+QString w(const std::optional<T>& v) {
     return v ? QString::number(*v) : "-";
 }
-template <class... T> QString line(const T&... parts) {
+template <class... T>
+QString line(const T&... parts) {
     return QStringList{w(parts)...}.join(' ');
 }
 
 // Runs the named calculator on inputs given as numbers ("-": no number).
 QString calculate(const QString& name, const QStringList& in) {
     std::vector<Num> v;
-    for (const QString& s : in)
-        v.push_back(s == "-" ? Num() : Num(s.toDouble()));
+    for (const QString& s : in) v.push_back(s == "-" ? Num() : Num(s.toDouble()));
     const auto show = [](const auto& r, auto... parts) {
         return r ? line((*r).*parts...) : "stop";
     };
@@ -58,7 +55,7 @@ QString calculate(const QString& name, const QStringList& in) {
 class TestRules : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void calculators_data() {
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
@@ -101,8 +98,7 @@ class TestRules : public QObject {
             {"transistor, no current", "trans 0 100 5", "0 -"},
             {"transistor, no gain", "trans 1 0 5", "stop"},
         };
-        for (const auto& r : rows)
-            QTest::newRow(r[0]) << r[1] << r[2];
+        for (const auto& r : rows) QTest::newRow(r[0]) << r[1] << r[2];
     }
     void calculators() {
         QFETCH(QString, in);
@@ -134,8 +130,7 @@ class TestRules : public QObject {
             {99.99, "9 9 9 x1"},  {1000, "1 0 0 x3"},    {1e6, "1 0 0 x6"},   {4.75e7, "4 7 5 x7"},
             {1e300, "none"},      {0.09, "none"},        {1e10, "none"},      {-5, "none"},
         };
-        for (auto [ohms, preset] : rows)
-            QTest::newRow(preset) << ohms << preset;
+        for (auto [ohms, preset] : rows) QTest::newRow(preset) << ohms << preset;
     }
     void handover() {
         QFETCH(double, ohms);

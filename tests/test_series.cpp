@@ -1,8 +1,8 @@
 // The standard series and the neighbour lookup, without a window.
 
 #include <QTest>
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "codes/series.h"
@@ -30,7 +30,8 @@ private slots:
     // The neighbours of every whole number from 100 to 999, found by walking the
     // series with its edges; none outside.
     void voisstd() {
-        for (auto [s, below] : {std::pair{Series::E24, 91.0}, {Series::E48, 95.3}, {Series::E96, 97.6}}) {
+        for (auto [s, below] :
+             {std::pair{Series::E24, 91.0}, {Series::E48, 95.3}, {Series::E96, 97.6}}) {
             std::vector<double> walk{below};
             for (int x : series::values(s)) walk.push_back(x);
             walk.push_back(1000);

@@ -18,7 +18,7 @@ struct Run {
     QRandomGenerator rng;
     QList<QLineEdit*> inputs, outputs; // the user's fields, the results
     QList<QComboBox*> lists;
-    QList<QWidget*> buttons; // and the zener's message, which a click puts away
+    QList<QWidget*> buttons;            // and the zener's message, which a click puts away
     QHash<QObject*, QStringList> start; // the results' texts and the lists' items
 
     int pick(qsizetype n) { return int(rng.bounded(int(n))); }
@@ -33,7 +33,9 @@ struct Run {
         QLineEdit* f = inputs[pick(inputs.size())];
         QComboBox* c = lists[pick(lists.size())];
         switch (pick(10)) {
-        case 0: case 1: case 2: {
+        case 0:
+        case 1:
+        case 2: {
             QString t;
             for (int i = 0, n = pick(6); i < n; ++i) t += kAlphabet[pick(kAlphabet.size())];
             testing::type(f, t);
@@ -49,7 +51,8 @@ struct Run {
             f->end(false);
             for (int i = 0, n = 1 + pick(3); i < n; ++i) QTest::keyClick(f, Qt::Key_Backspace);
             return "delete in " + f->objectName();
-        case 5: case 6: { // a locked list takes neither keys nor clicks on its arrow
+        case 5:
+        case 6: { // a locked list takes neither keys nor clicks on its arrow
             const bool locked = isLocked(c);
             const int before = c->currentIndex();
             c->setFocus();
@@ -99,8 +102,8 @@ struct Run {
         for (QLineEdit* f : outputs)
             if (f->text() != start[f].first() && !numbers::localeNumber(f->text()))
                 return f->objectName() + " shows '" + f->text() + "'";
-        static const QRegularExpression notNumber(
-            "(^|[^a-z])(inf|nan)([^a-z]|$)", QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression notNumber("(^|[^a-z])(inf|nan)([^a-z]|$)",
+                                                  QRegularExpression::CaseInsensitiveOption);
         QStringList texts{testing::read(w, "handed")};
         for (QLabel* l : w.findChildren<QLabel*>()) texts << l->text();
         for (QLineEdit* f : w.findChildren<QLineEdit*>()) texts << f->text();
@@ -175,7 +178,9 @@ private slots:
             if (!why.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("seed %1, step %2 (%3): %4 "
                                                 "(replay with KIREL_SOAK_SEED=%1)")
-                                     .arg(seed).arg(step).arg(did, why)));
+                                     .arg(seed)
+                                     .arg(step)
+                                     .arg(did, why)));
         }
     }
 };

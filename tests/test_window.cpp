@@ -39,8 +39,8 @@ private slots:
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
         QVERIFY(testing::get<QWidget>(*w, "Picture2(0)")->isHidden() &&
                 !testing::get<QWidget>(*w, "Picture2(1)")->isHidden());
-        const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Tab, 2},    {Qt::Key_PageDown, 3},
-                                                {Qt::Key_PageUp, 2}, {Qt::Key_PageUp, 1},
+        const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Tab, 2},     {Qt::Key_PageDown, 3},
+                                                {Qt::Key_PageUp, 2},  {Qt::Key_PageUp, 1},
                                                 {Qt::Key_Backtab, 0}, {Qt::Key_Backtab, 5}};
         testing::get<QLineEdit>(*w, "Text21")->setFocus();
         for (auto [key, tab] : keys) {
@@ -116,7 +116,8 @@ private slots:
     // strip, which shows its focus; the fixed-size window has no maximise button.
     void keyboardHabits() {
         for (auto [locale, typed] : {std::pair{"fr", "0,5"}, {"de_DE", "0,5"}, {"en_US", "0.5"}}) {
-            testing::act(*w, QStringLiteral("locale=%1; tab=0; Text4=0; tab=2; Valpro_txt=0").arg(locale));
+            testing::act(
+                *w, QStringLiteral("locale=%1; tab=0; Text4=0; tab=2; Valpro_txt=0").arg(locale));
             for (QLineEdit* f : {testing::get<QLineEdit>(*w, "Text4"),
                                  testing::get<QLineEdit>(*w, "Valpro_txt")}) {
                 QTest::keyClick(f, Qt::Key_Period, Qt::KeypadModifier);
@@ -142,8 +143,9 @@ private slots:
             QTest::keyClick(testing::get<TabStrip>(*w, "TabStrip1"), key);
             QCOMPARE(testing::get<TabStrip>(*w, "TabStrip1")->currentIndex(), tab);
         }
-        QVERIFY(w->windowFlags().testFlags(Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint) &&
-                !w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(
+            w->windowFlags().testFlags(Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint) &&
+            !w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     }
 
     // Qt's own texts are French as well, whatever the locale: a field's menu.

@@ -24,13 +24,14 @@
 namespace testing {
 
 // A control of the window by its name ("Combo7(1)"), and the n members of an array.
-template <class T = QWidget> T* get(const QWidget& w, const QString& name) {
+template <class T = QWidget>
+T* get(const QWidget& w, const QString& name) {
     return w.findChild<T*>(name);
 }
-template <class T = QWidget> QList<T*> all(const QWidget& w, const QString& name, int n) {
+template <class T = QWidget>
+QList<T*> all(const QWidget& w, const QString& name, int n) {
     QList<T*> out;
-    for (int i = 0; i < n; ++i)
-        out << get<T>(w, name + u'(' + QString::number(i) + u')');
+    for (int i = 0; i < n; ++i) out << get<T>(w, name + u'(' + QString::number(i) + u')');
     return out;
 }
 

@@ -25,7 +25,8 @@ void save(Base& w, const QDir& dir, const QString& name) {
 } // namespace
 
 // A control of the window by its name.
-template <class T> T* get(const Base& w, const char* name) {
+template <class T>
+T* get(const Base& w, const char* name) {
     return w.findChild<T*>(name);
 }
 

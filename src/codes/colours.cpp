@@ -7,19 +7,17 @@ namespace codes {
 
 namespace {
 constexpr BandColour kColours[] = {
-    {"Noir", 0, {0, 0, 0}, true},          {"Marron", 1, {128, 64, 0}, false},
-    {"Rouge", 2, {255, 0, 0}, false},      {"Orange", 3, {255, 128, 0}, false},
-    {"Jaune", 4, {255, 255, 0}, false},    {"Vert", 5, {0, 255, 0}, false},
-    {"Bleu", 6, {0, 0, 255}, false},       {"Violet", 7, {128, 0, 128}, false},
-    {"Gris", 8, {128, 128, 128}, false},   {"Blanc", 9, {255, 255, 255}, false},
+    {"Noir", 0, {0, 0, 0}, true},           {"Marron", 1, {128, 64, 0}, false},
+    {"Rouge", 2, {255, 0, 0}, false},       {"Orange", 3, {255, 128, 0}, false},
+    {"Jaune", 4, {255, 255, 0}, false},     {"Vert", 5, {0, 255, 0}, false},
+    {"Bleu", 6, {0, 0, 255}, false},        {"Violet", 7, {128, 0, 128}, false},
+    {"Gris", 8, {128, 128, 128}, false},    {"Blanc", 9, {255, 255, 255}, false},
     {"Argent", -1, {224, 224, 224}, false}, {"Or", -1, {192, 192, 0}, false},
 };
 constexpr const BandColour* kNoir = &kColours[0];
 constexpr const BandColour* kArgent = &kColours[10];
 constexpr const BandColour* kOr = &kColours[11];
-constexpr const BandColour* digit(int d) {
-    return &kColours[d];
-}
+constexpr const BandColour* digit(int d) { return &kColours[d]; }
 
 // In the order of the multiplier list: x0.01, x0.1, x1, x10 ... x1G.
 // Two digits read .ab, a.b, ab or ab0; three digits a.bc, ab.c or abc.
@@ -55,13 +53,14 @@ constexpr const char* kFinderMultipliers[] = {"x0.01", "x0.1", "x1",    "x10", "
                                               "x1k",   "x10k", "x100k", "x1M", "x10M"};
 constexpr const char* kModes[] = {"Déterminer", "4 anneaux", "5 anneaux", "CMS/SMD"};
 
-template <class Row, std::size_t N> const Row* at(const Row (&rows)[N], int index) {
+template <class Row, std::size_t N>
+const Row* at(const Row (&rows)[N], int index) {
     return index >= 0 && index < int(N) ? &rows[index] : nullptr;
 }
-template <class Range, class Name> QStringList names(const Range& rows, Name name) {
+template <class Range, class Name>
+QStringList names(const Range& rows, Name name) {
     QStringList out;
-    for (const auto& r : rows)
-        out << QString::fromUtf8(name(r));
+    for (const auto& r : rows) out << QString::fromUtf8(name(r));
     return out;
 }
 } // namespace
@@ -83,16 +82,12 @@ const BandColour* digitAt(int index, bool first) {
 QStringList multiplierItems() {
     return names(kMultipliers, [](const Multiplier& m) { return m.colour->name; });
 }
-const Multiplier* multiplierAt(int index) {
-    return at(kMultipliers, index);
-}
+const Multiplier* multiplierAt(int index) { return at(kMultipliers, index); }
 
 QStringList toleranceItems() {
     return names(kTolerances, [](const Tolerance& t) { return t.colour->name; });
 }
-const Tolerance* toleranceAt(int index) {
-    return at(kTolerances, index);
-}
+const Tolerance* toleranceAt(int index) { return at(kTolerances, index); }
 
 const Multiplier* smdMultiplier(int zeros) {
     if (zeros < 0 || zeros > 9) return nullptr;

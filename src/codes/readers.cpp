@@ -32,9 +32,7 @@ SmdReading readSmd(const std::array<QString, 3>& fields, int changed) {
     return out;
 }
 
-QStringList seriesItems() {
-    return {"E24", "E48", "E96"};
-}
+QStringList seriesItems() { return {"E24", "E48", "E96"}; }
 
 namespace {
 // What becomes of the third digit place with two significant digits.
@@ -91,8 +89,7 @@ FinderValue finderValue(int first, int second, int third, int multiplier, bool t
                         std::optional<series::Series> s) {
     FinderValue out;
     const int d[3] = {first + 1, second, third};
-    for (int k = 0; k < 3; ++k)
-        out.digits[k] = QString::number(d[k]);
+    for (int k = 0; k < 3; ++k) out.digits[k] = QString::number(d[k]);
     int value = twoDigits ? 10 * d[0] + d[1] : 100 * d[0] + 10 * d[1] + d[2];
     double factor = 1;
     if (multiplier >= 0 && multiplier < int(std::size(kTwoDigits))) {
@@ -101,11 +98,8 @@ FinderValue finderValue(int first, int second, int third, int multiplier, bool t
         out.point1 = r.point1;
         out.unit = QString::fromLatin1(r.unit);
         switch (r.third) {
-        case Third::Keep:
-            break;
-        case Third::Hidden:
-            out.third = false;
-            break;
+        case Third::Keep: break;
+        case Third::Hidden: out.third = false; break;
         case Third::Zero:
             out.digits[2] = QStringLiteral("0");
             out.third = true;
@@ -146,8 +140,7 @@ std::optional<FinderPreset> handoverPreset(double ohms) {
     const int power = *x < 1 ? -1 : int(text.section(point, 0, 0).size()) - 1;
     QString digits = text;
     digits.remove(point);
-    while (digits.startsWith(u'0'))
-        digits.remove(0, 1);
+    while (digits.startsWith(u'0')) digits.remove(0, 1);
     digits = digits.left(3).leftJustified(3, u'0');
     FinderPreset out{};
     for (int k = 0; k < 3; ++k) {

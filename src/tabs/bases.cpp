@@ -90,8 +90,7 @@ BasesTab::BasesTab(QWidget* p) {
                 kit::repairToOne(f);
         });
     }
-    for (QLineEdit* f : {Text4, Text5, Text6})
-        kit::numericField(f, this, [this] { powerCalc(); });
+    for (QLineEdit* f : {Text4, Text5, Text6}) kit::numericField(f, this, [this] { powerCalc(); });
     for (int i = 0; i < 2; ++i) {
         connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) Option1_Click(i);
@@ -108,8 +107,7 @@ BasesTab::BasesTab(QWidget* p) {
 void BasesTab::start(int maxLength) {
     Option1[0]->setChecked(true);
     Option2[0]->setChecked(true);
-    for (QLineEdit* f : {Text1, Text2, Text3, Text4, Text5, Text6})
-        f->setMaxLength(maxLength);
+    for (QLineEdit* f : {Text1, Text2, Text3, Text4, Text5, Text6}) f->setMaxLength(maxLength);
 }
 
 QList<QWidget*> BasesTab::focusChain() const {
@@ -167,15 +165,10 @@ void BasesTab::Option1_Click(int index) {
 
 namespace {
 void writeOnes(std::initializer_list<QLineEdit*> fields) {
-    for (QLineEdit* f : fields)
-        f->setText(QStringLiteral("1"));
+    for (QLineEdit* f : fields) f->setText(QStringLiteral("1"));
 }
 } // namespace
 
-void BasesTab::Raz1_Click() {
-    writeOnes({Text1, Text2, Text3, Text11, Text12, Text9});
-}
+void BasesTab::Raz1_Click() { writeOnes({Text1, Text2, Text3, Text11, Text12, Text9}); }
 
-void BasesTab::Raz2_Click() {
-    writeOnes({Text4, Text5, Text6, Text10, Text7, Text8});
-}
+void BasesTab::Raz2_Click() { writeOnes({Text4, Text5, Text6, Text10, Text7, Text8}); }

@@ -13,16 +13,16 @@ class QWidget;
 
 class BasesTab : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit BasesTab(QWidget* panel);
     void start(int maxLength); // its part of the start-up
     QList<QWidget*> focusChain() const;
 
-  signals:
+signals:
     void resistanceComputed(double ohms); // Ohm's law R, or R of P = R * I²
     void decimalPointChosen(bool point);  // the point (true) or the comma
 
-  private:
+private:
     void uri();
     void pui();
     void pri();

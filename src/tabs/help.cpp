@@ -10,9 +10,7 @@
 
 using namespace build;
 
-QString HelpTab::webAddress() {
-    return QStringLiteral("https://www.kirel.example.org/");
-}
+QString HelpTab::webAddress() { return QStringLiteral("https://www.kirel.example.org/"); }
 
 // The version as the build defines it: "1.0.3" shows "V1.03".
 void HelpTab::start() {

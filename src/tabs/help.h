@@ -10,12 +10,12 @@ class QWidget;
 
 class HelpTab : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit HelpTab(QWidget* panel);
     static QString webAddress(); // with its final "/"
     void start();                // shows the version
 
-  private:
+private:
     std::array<QLabel*, 63> Label25{}; // 59 to 62
     QLabel* Label10 = nullptr;
     QLabel* lblVersion = nullptr;

@@ -20,9 +20,7 @@ using kit::leading;
 namespace {
 const Columns kRows{1440, 1380, 2880, 840, 3780, 660};
 constexpr int kTop = 240, kPitch = 360;
-constexpr int row(int i) {
-    return kTop + i * kPitch;
-}
+constexpr int row(int i) { return kTop + i * kPitch; }
 const QColor kRed{255, 0, 0};
 
 QLabel* errorLabel(QWidget* p, const char* name) {
@@ -40,8 +38,7 @@ void widenPowerCaption(QLabel* l) {
 
 void showError(QLabel* message, const std::array<Segment*, 3>& bracket, bool on) {
     message->setText(on ? QStringLiteral("Erreur: diminuer le nombre de leds!") : QString());
-    for (Segment* line : bracket)
-        line->setVisible(on);
+    for (Segment* line : bracket) line->setVisible(on);
 }
 } // namespace
 
@@ -119,8 +116,7 @@ QList<QWidget*> LedTab::focusChain() const {
 }
 
 void LedTab::TabStrip2_Click() {
-    for (QWidget* p : Picture2)
-        p->hide();
+    for (QWidget* p : Picture2) p->hide();
     const int k = TabStrip2->tag(TabStrip2->currentIndex()).toInt();
     if (k >= 1 && k <= int(Picture2.size())) Picture2[k - 1]->show();
 }

@@ -15,15 +15,15 @@ class TabStrip;
 
 class LedTab : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit LedTab(QWidget* panel);
     void start(int maxLength); // its part of the start-up
     QList<QWidget*> focusChain() const;
 
-  signals:
+signals:
     void resistanceComputed(double ohms);
 
-  private:
+private:
     void rled();
     void rledd();
     void TabStrip2_Click();

@@ -23,9 +23,7 @@ const QColor kBody{255, 192, 128};
 // Where the value line and the finder's value begin.
 constexpr int kValueLeft = 840, kFinderLeft = 2700;
 
-Look digitLook() {
-    return Look{12, true, false, {}, Qt::AlignCenter};
-}
+Look digitLook() { return Look{12, true, false, {}, Qt::AlignCenter}; }
 
 // Stands the shown labels next to each other from x on, each as wide as its
 // text, then the unit one space further.
@@ -233,10 +231,8 @@ void ResisTab::buildFinder(QWidget* p) {
 }
 
 void ResisTab::start() {
-    for (int k = 3; k <= 5; ++k)
-        val_lbl[k]->hide();
-    for (QLineEdit* f : {cms1, cms2, cms3})
-        f->setMaxLength(1);
+    for (int k = 3; k <= 5; ++k) val_lbl[k]->hide();
+    for (QLineEdit* f : {cms1, cms2, cms3}) f->setMaxLength(1);
 }
 
 void ResisTab::fillBandLists() {
@@ -251,8 +247,7 @@ void ResisTab::fillBandLists() {
 
 void ResisTab::fillFinderLists() {
     QStringList digits;
-    for (int d = 0; d <= 9; ++d)
-        digits << QString::number(d);
+    for (int d = 0; d <= 9; ++d) digits << QString::number(d);
     kit::fill(Combo7[1], codes::seriesItems(), 0);
     kit::fill(Combo8, digits.mid(1), 0);
     kit::fill(Combo9, digits, 0);

@@ -18,7 +18,7 @@ class Shape;
 
 class ResisTab : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit ResisTab(QWidget* panel);
     void start(); // its part of the start-up, before the lists
     // Its lists, in the start-up order: the mode and band lists before the
@@ -34,7 +34,7 @@ class ResisTab : public QObject {
     // The finder reads its lists again (also run when the zener's series list changes).
     void calculr();
 
-  private:
+private:
     void buildBands(QWidget* p);
     void buildSmd(QWidget* p);
     void buildFinder(QWidget* p);

@@ -40,8 +40,7 @@ constexpr ModeView kModes[] = {
 void apply(Vis v, bool threeDigits, std::initializer_list<QWidget*> widgets) {
     if (v == Vis::Keep) return;
     const bool shown = v == Vis::Show || (v == Vis::ThreeDigits && threeDigits);
-    for (QWidget* w : widgets)
-        w->setVisible(shown);
+    for (QWidget* w : widgets) w->setVisible(shown);
 }
 
 QColor colourOf(const codes::BandColour& c, bool toleranceBand) {
@@ -102,8 +101,7 @@ void ResisTab::Combo1_Click() {
     const ModeView& m = kModes[i];
     const std::initializer_list<QComboBox*> bands{Combo2, Combo3, Combo4, Combo5, Combo6};
     // A band list left holding a text that is not one of its items commits first.
-    for (QComboBox* band : bands)
-        kit::commit(band);
+    for (QComboBox* band : bands) kit::commit(band);
     for (QComboBox* band : bands) {
         setLocked(band, m.finder);
         setTextColour(band, m.finder ? theme::scrollBar() : theme::windowText());
@@ -116,8 +114,7 @@ void ResisTab::Combo1_Click() {
     apply(m.thirdBand, threeDigits, {Shape4});
     val_lbl[2]->setVisible(m.thirdDigit);
     if (m.hidePoints)
-        for (int k : {3, 4, 5})
-            val_lbl[k]->hide();
+        for (int k : {3, 4, 5}) val_lbl[k]->hide();
 
     switch (Mode(i)) {
     case Mode::Finder:
@@ -132,9 +129,7 @@ void ResisTab::Combo1_Click() {
         Combo6_Click();
         Combo5_Click();
         break;
-    case Mode::Smd:
-        readMarking(-1);
-        break;
+    case Mode::Smd: readMarking(-1); break;
     }
     placeValueLines();
 }
@@ -160,8 +155,7 @@ void ResisTab::bandDigit_Click(QComboBox* list) {
 void ResisTab::showMarks(const codes::Multiplier& m, bool fiveBands) {
     const codes::ValueMarks v = codes::valueMarks(m, fiveBands);
     const QString point = QStringLiteral(".");
-    for (int k : {3, 4, 5})
-        val_lbl[k]->setText(point);
+    for (int k : {3, 4, 5}) val_lbl[k]->setText(point);
     val_lbl[5]->setVisible(v.pointBeforeFirst);
     val_lbl[3]->setVisible(v.pointAfterFirst);
     val_lbl[4]->setVisible(v.pointAfterSecond);
@@ -209,8 +203,7 @@ void ResisTab::cms_Change(QLineEdit* field) {
 void ResisTab::readMarking(int changed) {
     const codes::SmdReading r = codes::readSmd({cms1->text(), cms2->text(), cms3->text()}, changed);
     if (changed < 0 && !r.zeros) {
-        for (QLabel* l : val_lbl)
-            l->clear();
+        for (QLabel* l : val_lbl) l->clear();
         Label4->clear();
     }
     if (r.first) val_lbl[0]->setText(QString::number(*r.first));
@@ -247,8 +240,7 @@ void ResisTab::calculr() {
 
     const codes::FinderValue v = codes::finderValue(
         first, second, third, factor, Check1->isChecked(), series::at(Combo7[1]->currentIndex()));
-    for (int k = 0; k < 3; ++k)
-        Label8[k]->setText(v.digits[k]);
+    for (int k = 0; k < 3; ++k) Label8[k]->setText(v.digits[k]);
     show(Label9[0], v.point0);
     show(Label9[1], v.point1);
     if (v.unit) Label11->setText(*v.unit);

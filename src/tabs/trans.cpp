@@ -15,9 +15,7 @@ using namespace build;
 
 namespace {
 const Columns kRows{120, 600, 780, 720, 1560, 1200};
-constexpr int row(int i) {
-    return 600 + i * 360;
-}
+constexpr int row(int i) { return 600 + i * 360; }
 } // namespace
 
 TransTab::TransTab(QWidget* p) {
@@ -34,18 +32,14 @@ TransTab::TransTab(QWidget* p) {
             {row(3), K(Label25[69]), "Ub:", K(Text34), "1", false, K(Label25[70]), "Volts"},
             {row(4), K(Label25[71]), "R:", K(Text35), "1", true, K(Label25[72]), "k Ohm"},
         });
-    for (QLineEdit* f : {Text31, Text32, Text34})
-        kit::numericField(f, this, [this] { trans(); });
+    for (QLineEdit* f : {Text31, Text32, Text34}) kit::numericField(f, this, [this] { trans(); });
 }
 
 void TransTab::start(int maxLength) {
-    for (QLineEdit* f : {Text31, Text34, Text32})
-        f->setMaxLength(maxLength);
+    for (QLineEdit* f : {Text31, Text34, Text32}) f->setMaxLength(maxLength);
 }
 
-QList<QWidget*> TransTab::focusChain() const {
-    return {Text31, Text32, Text34};
-}
+QList<QWidget*> TransTab::focusChain() const { return {Text31, Text32, Text34}; }
 
 void TransTab::trans() {
     using kit::leading;

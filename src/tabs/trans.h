@@ -11,12 +11,12 @@ class QWidget;
 
 class TransTab : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit TransTab(QWidget* panel);
     void start(int maxLength); // its part of the start-up
     QList<QWidget*> focusChain() const;
 
-  private:
+private:
     void trans();
 
     std::array<QLabel*, 73> Label25{}; // 58, 63 to 72

@@ -20,9 +20,7 @@ using kit::leading;
 namespace {
 const Columns kRows{120, 1500, 1620, 660, 2340, 600};
 constexpr int kPitch = 360;
-constexpr int row(int i) {
-    return 480 + i * kPitch;
-}
+constexpr int row(int i) { return 480 + i * kPitch; }
 } // namespace
 
 ZenerTab::ZenerTab(QWidget* p) {
@@ -79,8 +77,7 @@ ZenerTab::ZenerTab(QWidget* p) {
     zdok = picture(p, "zdok", ":/assets/lamp_green.svg", lamp);
     zdm = picture(p, "zdm", ":/assets/lamp_yellow.svg", lamp);
 
-    for (QLineEdit* f : {Text26, Text27, Text28})
-        kit::numericField(f, this, [this] { zener(); });
+    for (QLineEdit* f : {Text26, Text27, Text28}) kit::numericField(f, this, [this] { zener(); });
     Valpro_txt->setProperty(kNumericField, true);
     connect(Valpro_txt, &QLineEdit::textChanged, this, [this] { Valpro_txt_Change(); });
     connect(zdofflimit, &ClickLabel::clicked, this, [this] { zdofflimit_Click(); });
@@ -91,13 +88,10 @@ ZenerTab::ZenerTab(QWidget* p) {
 void ZenerTab::start(int maxLength) {
     zdok->hide();
     zdm->hide();
-    for (QLineEdit* f : {Text28, Text27, Text26, Valpro_txt})
-        f->setMaxLength(maxLength);
+    for (QLineEdit* f : {Text28, Text27, Text26, Valpro_txt}) f->setMaxLength(maxLength);
 }
 
-void ZenerTab::fillLists() {
-    kit::fill(Combo7[0], codes::seriesItems(), 0);
-}
+void ZenerTab::fillLists() { kit::fill(Combo7[0], codes::seriesItems(), 0); }
 
 QList<QWidget*> ZenerTab::focusChain() const {
     return {Text28, Text27, Text26, Combo7[0], Valpro_txt};
@@ -141,6 +135,4 @@ void ZenerTab::Valpro_txt_Change() {
     zdno->setVisible(*out->lamp == calc::Lamp::Red);
 }
 
-void ZenerTab::zdofflimit_Click() {
-    zdofflimit->hide();
-}
+void ZenerTab::zdofflimit_Click() { zdofflimit->hide(); }

@@ -16,7 +16,7 @@ class QWidget;
 
 class ZenerTab : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit ZenerTab(QWidget* panel);
     void start(int maxLength); // its part of the start-up, before the lists
     void fillLists();          // its series list, in the start-up order of the lists
@@ -25,11 +25,11 @@ class ZenerTab : public QObject {
     // the fields as typed, with the comma whole, in the user's locale.
     void setPointDecimal(bool point) { pointdec = point; }
 
-  signals:
+signals:
     void resistanceComputed(double ohms);
     void seriesPicked(); // its series list (Combo7(0)) was picked or written
 
-  private:
+private:
     void zener();
     void Valpro_txt_Change();
     void zdofflimit_Click();

@@ -50,6 +50,4 @@ void Base::installAccessibleFactory() {
 }
 
 // The tabs name their own controls; the main strip keeps its tabs only.
-void Base::setupAccessibility() {
-    TabStrip1->setUsesScrollButtons(false);
-}
+void Base::setupAccessibility() { TabStrip1->setUsesScrollButtons(false); }

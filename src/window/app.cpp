@@ -42,7 +42,8 @@ namespace kirel {
 
 void installQtFrench(QCoreApplication& app) {
     auto* french = new QTranslator(&app);
-    if (french->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (french->load(QStringLiteral("qtbase_fr"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(french);
     else
         delete french;

@@ -10,4 +10,4 @@ void setupApplication(QApplication& app);
 // Qt's own texts (context menus, standard dialogs, command-line help) in French,
 // whatever the user's locale. Without Qt's translation file they stay English.
 void installQtFrench(QCoreApplication& app);
-}
+} // namespace kirel

@@ -16,9 +16,7 @@ constexpr int kHeight = 3735;
 constexpr int kStripWidth = 375;
 } // namespace
 
-QString Base::title() {
-    return QStringLiteral("Kirel -   ") + HelpTab::webAddress();
-}
+QString Base::title() { return QStringLiteral("Kirel -   ") + HelpTab::webAddress(); }
 
 Base::Base(QWidget* parent) : QWidget(parent) {
     installAccessibleFactory();
@@ -50,8 +48,8 @@ Base::Base(QWidget* parent) : QWidget(parent) {
 
     // The main tabs run down the left edge, over the panels' left margin.
     const int tabCount = 6;
-    TabStrip1 = new TabStrip(this, QTabBar::RoundedWest,
-                             QSize(tw(kStripWidth), tw(kHeight) / tabCount));
+    TabStrip1 =
+        new TabStrip(this, QTabBar::RoundedWest, QSize(tw(kStripWidth), tw(kHeight) / tabCount));
     TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
     const char* captions[tabCount] = {"Bases", "Led", "Zener", "Trans", "Résis", "???"};
     for (int i = 0; i < tabCount; ++i)
@@ -83,13 +81,10 @@ void Base::connectTabs() {
     connect(bases_.get(), &BasesTab::decimalPointChosen, zener_.get(), &ZenerTab::setPointDecimal);
 }
 
-void Base::selectTab(int index) {
-    TabStrip1->setCurrentIndex(index);
-}
+void Base::selectTab(int index) { TabStrip1->setCurrentIndex(index); }
 
 void Base::TabStrip1_Click() {
-    for (QWidget* p : Picture1)
-        p->hide();
+    for (QWidget* p : Picture1) p->hide();
     const int k = TabStrip1->tag(TabStrip1->currentIndex()).toInt();
     if (k >= 1 && k <= int(Picture1.size())) Picture1[k - 1]->show();
 }

@@ -33,11 +33,11 @@ public:
     // it starts over.
     void Form_Load();
 
-  signals:
+signals:
     // A calculator tab computed a resistance; the colour-code tab has shown it.
     void resistanceComputed(double ohms);
 
-  private:
+private:
     void TabStrip1_Click();
     void connectTabs();
     void setupKeyboard();                   // window/keyboard.cpp: Tab order and tab shortcuts

@@ -1,7 +1,7 @@
 #include "window/build.h"
 
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QGroupBox>
@@ -42,7 +42,8 @@ void applyLook(QWidget* w, const Look& look) {
     if (look.colour.isValid()) setTextColour(w, look.colour);
 }
 
-template <class W> static W* named(W* w, const char* name, QRect twips) {
+template <class W>
+static W* named(W* w, const char* name, QRect twips) {
     w->setObjectName(controlName(name));
     w->setGeometry(twips);
     return w;
@@ -106,7 +107,10 @@ void showBeginning(QLineEdit* e) {
         // each for kerning and rounding, show that they fit without shaping the text.
         int wide = 0;
         for (QChar c : text) {
-            if (c.unicode() > 0xff) { wide = room + 1; break; } // marks, surrogates: shape
+            if (c.unicode() > 0xff) {
+                wide = room + 1;
+                break;
+            } // marks, surrogates: shape
             wide += metrics.horizontalAdvance(c) + 1;
         }
         const bool fits = wide <= room || metrics.horizontalAdvance(text) <= room;

@@ -34,13 +34,13 @@ namespace build {
 QString controlName(const char* member);
 
 struct Look {
-    double points = 0;  // 0: the window's font size
+    double points = 0; // 0: the window's font size
     bool bold = false;
     bool underline = false;
-    QColor colour{};    // invalid: the theme's window text
-    int align = 0;      // Qt::Alignment; 0: left, vertically centred
+    QColor colour{}; // invalid: the theme's window text
+    int align = 0;   // Qt::Alignment; 0: left, vertically centred
     bool wrap = false;
-    QString family{};   // empty: the window's font
+    QString family{}; // empty: the window's font
 };
 
 // Panel titles: 9.75 pt, bold, underlined.
@@ -86,10 +86,16 @@ QString spoken(const QString& caption);
 // row shows no name label; the unit is its accessible description.
 struct FieldRow {
     int y; // top of the row, twips
-    QLabel** name; const char* nameId; const char* caption; // NONE: no name label shown
-    QLineEdit** field; const char* fieldId; const char* start;
+    QLabel** name;
+    const char* nameId;
+    const char* caption; // NONE: no name label shown
+    QLineEdit** field;
+    const char* fieldId;
+    const char* start;
     bool output;
-    QLabel** unit; const char* unitId; const char* unitCaption; // NONE: no unit label
+    QLabel** unit;
+    const char* unitId;
+    const char* unitCaption; // NONE: no unit label
 };
 // Where the three columns of a block of rows stand, in twips.
 struct Columns {

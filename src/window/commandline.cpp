@@ -14,12 +14,17 @@ namespace {
 
 // Qt's own options, which QApplication takes out of the arguments later: the
 // ones followed by a value, then the flags.
-constexpr const char* kQtValueOptions[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-    "geometry", "qwindowtitle", "title", "qwindowicon", "icon", "display", "name",
-    "session", "style", "stylesheet", "qmljsdebugger", "visual"};
-constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb",
-                                    "testability", "sync"};
+constexpr const char* kQtValueOptions[] = {"platform",        "platformpluginpath",
+                                           "platformtheme",   "plugin",
+                                           "qwindowgeometry", "geometry",
+                                           "qwindowtitle",    "title",
+                                           "qwindowicon",     "icon",
+                                           "display",         "name",
+                                           "session",         "style",
+                                           "stylesheet",      "qmljsdebugger",
+                                           "visual"};
+constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb",
+                                    "dograb",  "testability", "sync"};
 
 void addQtOptions(QCommandLineParser& parser) {
     auto hidden = [&parser](const char* name, const QString& valueName) {
@@ -80,8 +85,8 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
     const bool parsed = parser.parse(QCoreApplication::arguments());
     if (!parsed || !parser.positionalArguments().isEmpty()) {
         const QString why = !parsed ? parser.errorText() // the unknown option first
-                                : QString::fromUtf8("Argument inattendu : %1")
-                                      .arg(parser.positionalArguments().constFirst());
+                                    : QString::fromUtf8("Argument inattendu : %1")
+                                          .arg(parser.positionalArguments().constFirst());
         print(stderr, QStringLiteral("kirel: %1\n\n%2").arg(why, parser.helpText()));
         return 2;
     }

@@ -19,4 +19,4 @@ std::optional<int> answerCommandLine(int argc, char* argv[]);
 // one French line on standard error and ends the program with 1. argc must
 // outlive the application.
 std::unique_ptr<QApplication> openDisplay(int& argc, char* argv[]);
-}
+} // namespace kirel

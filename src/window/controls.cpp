@@ -57,7 +57,7 @@ Segment::Segment(QWidget* parent, QPoint from, QPoint to, const QColor& colour)
     : QWidget(parent), colour_(colour) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const QPointF a(from.x() / 15.0, from.y() / 15.0), b(to.x() / 15.0, to.y() / 15.0);
-    const int left = int(std::floor(std::min(a.x(), b.x()))) ;
+    const int left = int(std::floor(std::min(a.x(), b.x())));
     const int top = int(std::floor(std::min(a.y(), b.y())));
     const int right = int(std::ceil(std::max(a.x(), b.x()))) + 1;
     const int bottom = int(std::ceil(std::max(a.y(), b.y()))) + 1;
@@ -171,15 +171,13 @@ protected:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-            return true;
+        case QEvent::Wheel: return true;
         case QEvent::KeyPress:
         case QEvent::KeyRelease: {
             const int key = static_cast<QKeyEvent*>(ev)->key();
             return key != Qt::Key_Tab && key != Qt::Key_Backtab;
         }
-        default:
-            return QObject::eventFilter(obj, ev);
+        default: return QObject::eventFilter(obj, ev);
         }
     }
 };

@@ -8,11 +8,11 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 #include <QTabBar>
 #include <QWidget>
-#include <QPointF>
 #include <functional>
 
 class QComboBox;

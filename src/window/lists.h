@@ -44,7 +44,7 @@ private:
 
     QComboBox* list_;
     std::function<void()> rule_;
-    int writing_ = 0;        // inside write(): the changes it makes run nothing
+    int writing_ = 0;         // inside write(): the changes it makes run nothing
     bool ranForPick_ = false; // the rule ran since the user's last action began
     int applied_ = -1;        // the item the rule last ran for, in an editable list
 };

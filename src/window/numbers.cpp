@@ -54,7 +54,7 @@ double leadingNumber(const QString& text, const QLocale& locale) {
     };
     int mantissa = digits();
     // "." always; the locale's separator too ("," in French). An empty one matches nothing.
-    const int pointSize = at(i) == u'.' ? 1
+    const int pointSize = at(i) == u'.'                                   ? 1
                           : QStringView(text).sliced(i).startsWith(point) ? int(point.size())
                                                                           : 0;
     if (pointSize > 0) {
@@ -91,14 +91,14 @@ QString writeNumber(double v, const QLocale& locale) {
     if (v == 0 || !std::isfinite(v)) return QStringLiteral("0");
     // 15 significant digits in scientific form: d.dddddddddddddde+XX
     std::array<char, 64> buf{};
-    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v,
-                             std::chars_format::scientific, 14);
+    auto res =
+        std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::scientific, 14);
     std::string sci(buf.data(), res.ptr);
     if (!std::isfinite(readC(sci))) {
         // Next to the largest double, rounding up to 15 digits leaves the range
         // and the text would not read back: cut the 16-digit form instead.
-        res = std::to_chars(buf.data(), buf.data() + buf.size(), v,
-                            std::chars_format::scientific, 15);
+        res = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::scientific,
+                            15);
         sci.assign(buf.data(), res.ptr);
         sci.erase(sci.find('e') - 1, 1);
     }

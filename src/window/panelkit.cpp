@@ -11,13 +11,9 @@
 
 namespace kit {
 
-Num leading(const QLineEdit* field) {
-    return numbers::finite(numbers::fieldNumber(field->text()));
-}
+Num leading(const QLineEdit* field) { return numbers::finite(numbers::fieldNumber(field->text())); }
 
-Num inLocale(const QLineEdit* field) {
-    return numbers::localeNumber(field->text());
-}
+Num inLocale(const QLineEdit* field) { return numbers::localeNumber(field->text()); }
 
 void write(QLineEdit* field, Num v) {
     if (v) field->setText(numbers::writeNumber(*v));

@@ -1,7 +1,7 @@
 # The two commands of the README: `make run` and `make test`.
 # Both install any missing Debian package first (scripts/install-deps.sh).
 
-.PHONY: all deps build run test test-asan clean screenshots package reproducible
+.PHONY: all deps build run test test-asan clean screenshots package check-format reproducible
 
 all: build
 
@@ -28,6 +28,11 @@ test-asan: deps build/asan/CMakeCache.txt
 	QT_QPA_PLATFORM=offscreen ctest --preset asan
 
 # Also what dpkg-buildpackage leaves when run in the source tree itself.
+# Every C++ file as .clang-format lays it out (CI checks it; clang-format installed if missing).
+check-format:
+	@./scripts/install-deps.sh clang-format
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
 clean:
 	rm -rf build obj-*-linux-gnu* debian/.debhelper debian/kirel debian/tmp debian/files \
 	  debian/debhelper-build-stamp debian/*.substvars debian/*.debhelper.log

@@ -56,6 +56,9 @@ class TestRules : public QObject {
     Q_OBJECT
 
 private slots:
+    // Written the English way whatever the locale the suite runs under.
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
     void calculators_data() {
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");

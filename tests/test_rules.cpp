@@ -6,6 +6,7 @@
 
 #include "calc/calculators.h"
 #include "codes/readers.h"
+#include "window/theme.h"
 
 namespace {
 using calc::Num;
@@ -145,6 +146,32 @@ private slots:
                       QString::number(p->multiplier) + (p->twoDigits ? " two" : "");
             }
             QTEST(got, "preset");
+        }
+    }
+
+    // Contrast as the accessibility guidelines measure it. A design colour on a
+    // light background stays as designed, however pale; on a dark one, unless it
+    // already reads, it is lightened in its own hue just until it does.
+    void readableColours() {
+        QCOMPARE(qRound(theme::contrast(QColor(0, 128, 0), Qt::white) * 100), 514);
+        QCOMPARE(theme::contrast(Qt::black, Qt::white), 21.0);
+        const QColor dark(45, 45, 45), lightened; // invalid: lightened
+        for (auto [colour, back, ratio, expected] :
+             {std::tuple{QColor(0, 255, 0), QColor(Qt::white), 4.5, QColor(0, 255, 0)},
+              {QColor(0, 192, 0), dark, 4.5, QColor(0, 192, 0)},
+              {QColor(0, 128, 0), dark, 4.5, lightened},
+              {QColor(0, 0, 192), dark, 4.5, lightened},
+              {QColor(255, 0, 0), QColor(53, 53, 53), 4.5, lightened},
+              {QColor(40, 40, 40), dark, 3.0, lightened}}) {
+            const QColor got = theme::readable(colour, back, ratio);
+            const QColor less =
+                QColor::fromHsl(got.hslHue(), got.hslSaturation(), got.lightness() - 3);
+            if (expected.isValid())
+                QCOMPARE(got, expected);
+            else
+                QVERIFY2(got.hslHue() == colour.hslHue() && theme::contrast(got, back) >= ratio &&
+                             theme::contrast(less, back) < ratio,
+                         qPrintable(colour.name() + " gives " + got.name()));
         }
     }
 

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStyleOptionComboBox>
 
 #include "testing.h"
@@ -226,7 +227,81 @@ private slots:
         }
     }
 
+    // On a dark palette, switched to while the window is open or there from the
+    // start, every text reads against what most of the window behind it shows (a
+    // greyed list 3:1), the drawings take the palette's text colour and what is
+    // drawn keeps its own: the lamp, the bands, "Noir" black; a light palette
+    // again gives the design's colours exactly.
+    void darkPalette_data() {
+        QTest::addColumn<bool>("fromStart");
+        QTest::newRow("switched while open") << false;
+        QTest::newRow("from the start") << true;
+    }
+    void darkPalette() {
+        QFETCH(bool, fromStart);
+        const QPalette light = QApplication::palette();
+        const auto restore = qScopeGuard([light] { QApplication::setPalette(light); });
+        // window text, button, light, dark, mid, text, bright text, base, window
+        const QColor text(238, 238, 236), button(53, 53, 53);
+        QApplication::setPalette({text, button, QColor(80, 80, 80), QColor(30, 30, 30),
+                                  QColor(40, 40, 40), text, Qt::white, QColor(45, 45, 45), button});
+        QApplication::processEvents(); // the palette's news is posted
+        if (fromStart) (w = std::make_unique<Base>())->show();
+        for (const char* steps : {"tab=0", "tab=1; Text13=5; Text14=2; Text16=3", "tab=1/1",
+                                  "tab=3", "tab=5", "tab=2; Text28=12; Text27=5.1; Text26=20",
+                                  "tab=4; Combo1=CMS/SMD", "Combo1=Déterminer; Check1",
+                                  "Combo1=4 anneaux; Combo2=Marron; Combo6=Noir; Combo5=Noir"}) {
+            testing::act(*w, steps);
+            QStringList dim;
+            for (QWidget* c : w->findChildren<QWidget*>()) {
+                if (!c->isVisible() || caption(c).isEmpty()) continue;
+                const auto behind = colours(w->grab({c->mapTo(w.get(), QPoint()), c->size()}));
+                const QRgb most =
+                    std::ranges::max(behind.keys(), {}, [&](QRgb k) { return behind[k]; });
+                const bool inList = qobject_cast<QComboBox*>(c->parentWidget());
+                const double ratio = theme::isGreyed(inList ? c->parentWidget() : c) ? 3 : 4.5;
+                if (theme::contrast(c->palette().color(c->foregroundRole()), most) < ratio)
+                    dim << c->objectName() + ' ' + caption(c);
+            }
+            QVERIFY2(dim.isEmpty(), qPrintable(steps + (": " + dim.join(", "))));
+        }
+        for (auto [name, rgb] : {std::pair{"Picture7", text.rgb()},
+                                 {"Img(0)", text.rgb()},
+                                 {"Line3", text.rgb()},
+                                 {"zdok", qRgb(0x22, 0xc0, 0x2a)}})
+            QVERIFY2(colours(testing::get(*w, name)->grab()).contains(rgb), name);
+        QCOMPARE(testing::get<Shape>(*w, "Shape2")->fillColor(), QColor(128, 64, 0));
+        QCOMPARE(testing::get<Shape>(*w, "Shape5")->fillColor(), QColor(Qt::black));
+        QCOMPARE(testing::get<Shape>(*w, "Shape6")->fillColor(), QColor(Qt::black));
+
+        QApplication::setPalette(light);
+        QApplication::processEvents();
+        const std::pair<const char*, QColor> design[] = {
+            {"Label25(44)", {0, 0, 192}}, {"Label25(42)", {0, 0, 255}},
+            {"Text9", {0, 192, 0}},       {"Text17", {0, 128, 0}},
+            {"lbl_errvals", {255, 0, 0}}, {"Combo10", light.color(QPalette::Mid)}};
+        for (auto [name, colour] : design) QCOMPARE(textColour(testing::get(*w, name)), colour);
+        QCOMPARE(testing::get<Shape>(*w, "Shape5")->fillColor(), light.color(QPalette::WindowText));
+        QCOMPARE(w->palette().color(QPalette::Window), light.color(QPalette::Base));
+        QVERIFY(colours(testing::get(*w, "Picture7")->grab()).contains(qRgb(0, 0, 0)));
+    }
+
 private:
+    // The text a control shows ("field" for an empty field), and how many pixels
+    // of each colour a picture has.
+    static QString caption(const QWidget* c) {
+        if (auto* bar = qobject_cast<const QTabBar*>(c)) return bar->tabText(0);
+        if (auto* list = qobject_cast<const QComboBox*>(c)) return list->currentText();
+        if (auto* g = qobject_cast<const QGroupBox*>(c)) return g->title();
+        return qobject_cast<const QLineEdit*>(c) ? "field" : c->property("text").toString();
+    }
+    static QHash<QRgb, int> colours(const QPixmap& picture) {
+        const QImage img = picture.toImage();
+        QHash<QRgb, int> count;
+        for (int i = 0; i < img.width() * img.height(); ++i)
+            ++count[img.pixel(i % img.width(), i / img.width())];
+        return count;
+    }
     static QString clipping(QWidget* c) {
         const QFontMetrics fm(c->font());
         int need = 0, have = c->width();

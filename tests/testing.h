@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QTabBar>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -79,8 +78,8 @@ inline void typeInto(QComboBox* list, const QString& text) {
 //   Combo5=Marron picks the item of the list; Combo2~Rouge types into its edit part
 //   Check1        clicks the control (button, check box, option button, label)
 //   handed=100    a calculator hands 100 ohms over to the "Résis" tab
-//   tab=4         turns to the fifth tab; tab=1/1 to the "Led" tab's second one
-//   locale=fr     sets the French locale, locale=de_DE any other
+//   tab=4         turns to the fifth tab; locale=fr sets the French locale,
+//                 locale=de_DE any other
 inline void act(Base& w, const QString& steps) {
     for (const QString& step : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
         const qsizetype at = step.indexOf(QRegularExpression(QStringLiteral("[=~]")));
@@ -91,9 +90,7 @@ inline void act(Base& w, const QString& steps) {
             if (const numbers::Num ohms = numbers::localeNumber(value))
                 w.resis().showResistance(*ohms);
         } else if (name == QLatin1String("tab")) {
-            w.selectTab(value.section(u'/', 0, 0).toInt());
-            if (value.contains(u'/'))
-                get<QTabBar>(w, "TabStrip2")->setCurrentIndex(value.section(u'/', 1).toInt());
+            w.selectTab(value.toInt());
         } else if (name == QLatin1String("locale")) {
             QLocale::setDefault(value == QLatin1String("fr") ? french : QLocale(value));
         } else if (at < 0) {

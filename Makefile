@@ -49,11 +49,18 @@ package:
 reproducible: deps
 	./scripts/reproducible.sh build/reproducible
 
-# Every tab rendered to docs/ at 200 % (for the README) and to build/shots at 100 %.
+# Every tab rendered to docs/ at 200 % (for the README) and to build/shots at 100 %,
+# in the default light style and, as *-dark.png beside them, on a dark desktop:
+# Adwaita-dark through Qt's GTK platform theme, on a virtual display.
 screenshots: build
+	@./scripts/install-deps.sh qt6-gtk-platformtheme
 	cmake --build --preset default --target kirel-screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./build/default/kirel-screenshots docs
 	QT_QPA_PLATFORM=offscreen ./build/default/kirel-screenshots build/shots
+	env -u QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark QT_SCALE_FACTOR=2 \
+	  xvfb-run -a ./build/default/kirel-screenshots docs -dark
+	env -u QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark \
+	  xvfb-run -a ./build/default/kirel-screenshots build/shots -dark
 
 # ---------------------------------------------------------------------------
 # Benchmarks and fuzzing; neither is part of `make test` nor of CI.

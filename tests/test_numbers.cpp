@@ -83,21 +83,20 @@ private slots:
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("french");
         // clang-format off
-        QTest::newRow("no group separator") << 1000.0 << "1000" << "1000";
-        QTest::newRow("decimal") << 213.3 << "213.3" << "213,3";
-        QTest::newRow("negative") << -0.02 << "-0.02" << "-0,02";
-        QTest::newRow("negative zero") << -0.0 << "0" << "0";
-        QTest::newRow("just below 1E-4 edge") << 0.0001 << "0.0001" << "0,0001";
-        QTest::newRow("below 1E-4") << 0.00001 << "1E-05" << "1E-05";
-        QTest::newRow("exponent with decimals") << -0.000015 << "-1.5E-05" << "-1,5E-05";
-        QTest::newRow("1E15") << 1e15 << "1E+15" << "1E+15";
-        QTest::newRow("just below 1E15") << 999999999999999.0 << "999999999999999" << "999999999999999";
-        QTest::newRow("rounds up to 1E15") << 999999999999999.9 << "1E+15" << "1E+15";
-        QTest::newRow("15 digits") << 1.0 / 3.0 << "0.333333333333333" << "0,333333333333333";
-        QTest::newRow("binary noise hidden") << 0.1 + 0.2 << "0.3" << "0,3";
-        QTest::newRow("largest double stays readable")
-            << std::numeric_limits<double>::max() << "1.79769313486231E+308" << "1,79769313486231E+308";
-        QTest::newRow("tiny") << 4.9e-324 << "4.94065645841247E-324" << "4,94065645841247E-324";
+        const std::tuple<double, const char*, const char*> rows[] = {
+            {1000.0, "1000", "1000"},                 {213.3, "213.3", "213,3"},
+            {-0.02, "-0.02", "-0,02"},                {-0.0, "0", "0"},
+            {0.0001, "0.0001", "0,0001"},             {0.00001, "1E-05", "1E-05"},
+            {-0.000015, "-1.5E-05", "-1,5E-05"},      {1e15, "1E+15", "1E+15"},
+            {999999999999999.0, "999999999999999", "999999999999999"},
+            {999999999999999.9, "1E+15", "1E+15"},    {1.0 / 3.0, "0.333333333333333", "0,333333333333333"},
+            {0.1 + 0.2, "0.3", "0,3"},                {4.9e-324, "4.94065645841247E-324", "4,94065645841247E-324"},
+            {std::numeric_limits<double>::max(), "1.79769313486231E+308", "1,79769313486231E+308"},
+        };
+        // No group separator, negative zero, the 1E-4 and 1E15 edges, 15 digits,
+        // binary noise hidden, the largest and the tiniest double.
+        for (auto [value, english, french] : rows)
+            QTest::addRow("%.17g", value) << value << QString(english) << QString(french);
         // clang-format on
     }
     void writing() {

@@ -6,6 +6,7 @@
 
 #include "calc/calculators.h"
 #include "codes/readers.h"
+#include "window/theme.h"
 
 namespace {
 using calc::Num;
@@ -63,43 +64,37 @@ private slots:
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
         const char* rows[][3] = {
-            {"ohm, thirds rounded", "ohm 10 3 1", "10 3.33 3"},
-            {"ohm, I zero", "ohm 1 0 5", "stop"},
             {"ohm, R overflows", "ohm 1e300 1e-10 1", "1E+300 - 0"},
-            {"ohm, no number", "ohm - 2 4", "- - 8"},
-            {"P=UI, U zero", "ui 0 2 6", "stop"},
             {"P=RI², two decimals", "ri 1 3 1", "0.11 1 9"},
-            {"P=RI², R zero", "ri 0 2 1", "stop"},
             {"P=RI², negative R", "ri -4 2 1", "0.25 - -16"},
-            {"P=RI², I zero", "ri 4 0 1", "stop"},
             {"series, power from the rounded R", "series 5 1.8 15 1 -", "213.3 0.05 no"},
             {"series, exactly enough", "series 6 2 20 3 -", "0 0 no"},
             {"series, R skipped: the shown one", "series 1e308 -1e308 20 1 100", "- 0.04 no"},
-            {"series, no current", "series 12 2 0 3 -", "stop"},
             {"parallel, half ohm to even", "parallel 5 2 20 4 -", "38 no"},
             {"parallel, supply below the LED", "parallel 2 3 20 1 -", "-50 no"},
-            {"parallel, no current", "parallel 5 2 0 3 -", "stop"},
-            {"parallel, no LED", "parallel 5 2 20 0 -", "stop"},
             {"zener, not E24", "zenerE48 12 5.1 20 -", "345 - -"},
             {"zener, an E24 value gets the one below", "zener 14.5 5.1 20 -", "470 no 430"},
-            {"zener above the supply", "zener 12 15 20 -", "-150 yes -"},
             {"zener, 10 ohms: no proposal", "zener 5.2 5 20 -", "10 no -"},
             {"zener, 1100 ohms", "zener 27 5 20 -", "1100 no 1000"},
             {"zener, over 1100", "zener 27.02 5 20 -", "1101 yes -"},
-            {"zener, under 10", "zener 5.1 5 20 -", "5 yes -"},
             {"zener, ideal skipped: the shown one", "zener 1e308 -1e308 20 47", "- no 43"},
-            {"zener, no current", "zener 12 5 0 -", "stop"},
             {"rating, more", "rating 12 5.1 20 330 -", "20.909 green"},
-            {"rating, equal", "rating 12 2 20 500 -", "20 yellow"},
             {"rating, less", "rating 12 5.1 21 330 -", "20.909 red"},
             {"rating, current skipped: the shown one", "rating 1e308 -1e308 5 1 4", "- red"},
-            {"rating, 0 ohm", "rating 12 5 20 0 -", "stop"},
-            {"transistor", "trans 100 100 5", "1 4.4"},
+            // clang-format off
+            {"ohm, I zero", "ohm 1 0 5", "stop"}, {"P=UI, U zero", "ui 0 2 6", "stop"},
+            {"P=RI², R zero", "ri 0 2 1", "stop"}, {"P=RI², I zero", "ri 4 0 1", "stop"},
+            {"ohm, no number", "ohm - 2 4", "- - 8"}, {"ohm, thirds rounded", "ohm 10 3 1", "10 3.33 3"},
+            {"series, no current", "series 12 2 0 3 -", "stop"}, {"parallel, no LED", "parallel 5 2 20 0 -", "stop"},
+            {"parallel, no current", "parallel 5 2 0 3 -", "stop"}, {"zener, no current", "zener 12 5 0 -", "stop"},
+            {"rating, equal", "rating 12 2 20 500 -", "20 yellow"}, {"rating, 0 ohm", "rating 12 5 20 0 -", "stop"},
+            {"transistor", "trans 100 100 5", "1 4.4"}, {"transistor, no gain", "trans 1 0 5", "stop"},
+            {"zener, under 10", "zener 5.1 5 20 -", "5 yes -"}, {"zener above the supply", "zener 12 15 20 -", "-150 yes -"},
+            // clang-format on
             {"transistor, R to two decimals", "trans 300 100 5", "3 1.47"},
             {"transistor, Ub below the junction", "trans 10 50 0.5", "0.2 -0.5"},
             {"transistor, small base current", "trans 1 3000 5", "0 13200"},
             {"transistor, no current", "trans 0 100 5", "0 -"},
-            {"transistor, no gain", "trans 1 0 5", "stop"},
         };
         for (const auto& r : rows) QTest::newRow(r[0]) << r[1] << r[2];
     }
@@ -149,6 +144,18 @@ private slots:
             }
             QTEST(got, "preset");
         }
+    }
+
+    // Contrast as the accessibility guidelines measure it. A design colour on a
+    // light background stays as designed; on a dark one, green that does not read
+    // is lightened in its own hue just until it does.
+    void readableColours() {
+        const QColor dark(45, 45, 45), green(0, 128, 0), got = theme::readable(green, dark);
+        QCOMPARE(qRound(theme::contrast(green, Qt::white) * 100), 514);
+        QCOMPARE(theme::readable(green, Qt::white), green);
+        QVERIFY2(got.hslHue() == 120 && theme::contrast(got, dark) >= 4.5 &&
+                     theme::contrast(got.darker(104), dark) < 4.5,
+                 qPrintable(got.name()));
     }
 
     // The finder's digits, points, unit, neighbours and verdict.

@@ -176,12 +176,10 @@ private slots:
     // The main strip's turned captions: each one drawn, the chosen one in bold.
     void chosenCaptionIsBold() {
         auto ink = [this](int tab) { // dark pixels within the tab
-            const QImage img = testing::get<TabStrip>(*w, "TabStrip1")
-                                   ->grab(testing::get<TabStrip>(*w, "TabStrip1")->tabRect(tab))
-                                   .toImage();
+            auto* bar = testing::get<TabStrip>(*w, "TabStrip1");
             int dark = 0;
-            for (int i = 0; i < img.width() * img.height(); ++i)
-                dark += qGray(img.pixel(i % img.width(), i / img.width())) < 100;
+            for (auto [rgb, n] : colours(bar->grab(bar->tabRect(tab))).asKeyValueRange())
+                dark += qGray(rgb) < 100 ? n : 0;
             return dark;
         };
         const int chosen = ink(0), other = ink(1);
@@ -226,7 +224,67 @@ private slots:
         }
     }
 
+    // On a dark palette, switched to while the window is open or there from the
+    // start, every text reads against what most of the window behind it shows (a
+    // greyed list 3:1), the drawings take the palette's text colour and what is
+    // drawn keeps its own: the lamp, the bands, "Noir" black; a light palette
+    // again gives the design's colours exactly.
+    void darkPalette() {
+        const QPalette light = QApplication::palette();
+        const QColor text(238, 238, 236), grey(53, 53, 53), black(Qt::black);
+        auto fill = [this](const char* name) { return testing::get<Shape>(*w, name)->fillColor(); };
+        auto has = [this](const char* name, QColor c) {
+            return colours(testing::get(*w, name)->grab()).contains(c.rgb());
+        };
+        for (bool fromStart : {false, true}) {
+            // window text, button, light, dark, mid, text, bright text, base, window
+            QApplication::setPalette(
+                {text, grey, grey, grey, QColor(40, 40, 40), text, text, QColor(45, 45, 45), grey});
+            QApplication::processEvents(); // the palette's news is posted
+            if (fromStart) (w = std::make_unique<Base>())->show();
+            for (const char* steps :
+                 {"tab=0", "tab=1; Text13=5; Text14=2; Text16=3", "tab=3", "tab=5",
+                  "tab=2; Text28=12; Text27=5.1; Text26=20", "tab=4; Combo1=CMS/SMD",
+                  "Combo1=Déterminer; Check1",
+                  "Combo1=4 anneaux; Combo2=Marron; Combo6=Noir; Combo5=Noir"}) {
+                testing::act(*w, steps);
+                for (QWidget* c : w->findChildren<QWidget*>()) {
+                    const char* shown = c->inherits("QComboBox") ? "currentText" : "text";
+                    if (!c->isVisible() || c->property(shown).toString().isEmpty()) continue;
+                    const auto behind = colours(w->grab({c->mapTo(w.get(), QPoint()), c->size()}));
+                    const QRgb most =
+                        std::ranges::max(behind.keys(), {}, [&](QRgb k) { return behind[k]; });
+                    const bool greyed = theme::isGreyed(c) || theme::isGreyed(c->parentWidget());
+                    const double contrast =
+                        theme::contrast(c->palette().color(c->foregroundRole()), most);
+                    QVERIFY2(contrast >= (greyed ? 3 : 4.5),
+                             qPrintable(steps + (": " + c->objectName())));
+                }
+            }
+            QVERIFY(has("Picture7", text) && has("Img(0)", text) && has("Line3", text) &&
+                    has("zdok", QColor(0x22, 0xc0, 0x2a)));
+            QCOMPARE(QList({fill("Shape2"), fill("Shape5"), fill("Shape6")}),
+                     QList<QColor>({{128, 64, 0}, black, black}));
+            QApplication::setPalette(light);
+            QApplication::processEvents();
+            for (auto [name, colour] : {std::pair{"Label25(44)", QColor(0, 0, 192)},
+                                        {"Text17", QColor(0, 128, 0)},
+                                        {"Combo10", light.color(QPalette::Mid)}})
+                QCOMPARE(textColour(testing::get(*w, name)), colour);
+            QVERIFY(has("Picture7", black) && fill("Shape5") == black &&
+                    w->palette().window() == light.base());
+        }
+    }
+
 private:
+    // How many pixels of each colour a picture has.
+    static QHash<QRgb, int> colours(const QPixmap& picture) {
+        const QImage img = picture.toImage();
+        QHash<QRgb, int> count;
+        for (int i = 0; i < img.width() * img.height(); ++i)
+            ++count[img.pixel(i % img.width(), i / img.width())];
+        return count;
+    }
     static QString clipping(QWidget* c) {
         const QFontMetrics fm(c->font());
         int need = 0, have = c->width();

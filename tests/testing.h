@@ -20,6 +20,7 @@
 #include "window/base.h"
 #include "window/controls.h"
 #include "window/numbers.h"
+#include "window/theme.h"
 
 namespace testing {
 

@@ -1,6 +1,8 @@
 // Renders every tab of the window to PNG files, for the README and for looking
-// at the window without a desktop:  kirel-screenshots <folder>
-// Run it with QT_QPA_PLATFORM=offscreen; QT_SCALE_FACTOR=2 gives 200 % pictures.
+// at the window without a desktop:  kirel-screenshots <folder> [<name suffix>]
+// Run it with QT_QPA_PLATFORM=offscreen, or on a virtual display with a dark
+// desktop palette (QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark) and the
+// suffix "-dark"; QT_SCALE_FACTOR=2 gives 200 % pictures.
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,9 +20,10 @@ void type(QLineEdit* field, const QString& text) {
     field->selectAll();
     QTest::keyClicks(field, text);
 }
+QString suffix; // after each file's name
 void save(Base& w, const QDir& dir, const QString& name) {
     QApplication::processEvents();
-    w.grab().save(dir.filePath(name + QStringLiteral(".png")));
+    w.grab().save(dir.filePath(name + suffix + QStringLiteral(".png")));
 }
 } // namespace
 
@@ -35,6 +38,7 @@ int main(int argc, char* argv[]) {
     kirel::setupApplication(app);
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
     QDir().mkpath(dir.path());
+    if (argc > 2) suffix = QString::fromLocal8Bit(argv[2]);
 
     Base w;
     w.show();

@@ -16,7 +16,7 @@ struct BandColour {
     const char* name;
     int digit;   // 0 to 9; -1 for the two metal colours
     Rgb rgb;     // the band's colour, unless themed
-    bool themed; // "Noir": the theme's window text (button text on the tolerance band)
+    bool themed; // "Noir": the palette's text colour while it is dark (theme::noir)
 };
 
 // Where the value line puts its point.

@@ -15,6 +15,7 @@
 #include "tabs/resis.h"
 #include "window/controls.h"
 #include "window/panelkit.h"
+#include "window/theme.h"
 
 using codes::Mode;
 
@@ -44,7 +45,7 @@ void apply(Vis v, bool threeDigits, std::initializer_list<QWidget*> widgets) {
 }
 
 QColor colourOf(const codes::BandColour& c, bool toleranceBand) {
-    if (c.themed) return toleranceBand ? theme::buttonText() : theme::windowText();
+    if (c.themed) return theme::noir(toleranceBand);
     return {c.rgb.r, c.rgb.g, c.rgb.b};
 }
 
@@ -104,7 +105,7 @@ void ResisTab::Combo1_Click() {
     for (QComboBox* band : bands) kit::commit(band);
     for (QComboBox* band : bands) {
         setLocked(band, m.finder);
-        setTextColour(band, m.finder ? theme::scrollBar() : theme::windowText());
+        theme::setGreyed(band, m.finder);
     }
     Determiner->setVisible(m.finder);
     Picture5->setVisible(m.smd);
@@ -214,7 +215,7 @@ void ResisTab::readMarking(int changed) {
 
 void ResisTab::showDigitCount() {
     const bool two = Check1->isChecked();
-    setTextColour(Combo10, two ? theme::scrollBar() : theme::windowText());
+    theme::setGreyed(Combo10, two);
     setLocked(Combo10, two);
     // The third digit and, on the drawing, the third band with its list and leader.
     for (QWidget* w : std::initializer_list<QWidget*>{Label8[2], Shape4, Combo4, LineN[10],

@@ -8,6 +8,7 @@
 #include "tabs/zener.h"
 #include "window/build.h"
 #include "window/controls.h"
+#include "window/theme.h"
 
 namespace {
 // The client area, in twips.
@@ -29,10 +30,8 @@ Base::Base(QWidget* parent) : QWidget(parent) {
                    Qt::WindowCloseButtonHint);
 
     // Panels and their labels stand on the window background of the system
-    // (white by default): the base colour of the palette.
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Base));
-    setPalette(pal);
+    // (white by default): the base colour of the palette, followed when it changes.
+    theme::followPalette(this);
     setAutoFillBackground(true);
 
     for (int i = 0; i < 6; ++i) {

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "window/controls.h"
+#include "window/theme.h"
 
 namespace build {
 
@@ -39,7 +40,7 @@ void applyLook(QWidget* w, const Look& look) {
         f.setUnderline(look.underline);
         w->setFont(f);
     }
-    if (look.colour.isValid()) setTextColour(w, look.colour);
+    if (look.colour.isValid()) theme::setTextColour(w, look.colour);
 }
 
 template <class W>

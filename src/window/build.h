@@ -37,7 +37,7 @@ struct Look {
     double points = 0; // 0: the window's font size
     bool bold = false;
     bool underline = false;
-    QColor colour{}; // invalid: the theme's window text
+    QColor colour{}; // invalid: the palette's window text; else lightened on a dark one
     int align = 0;   // Qt::Alignment; 0: left, vertically centred
     bool wrap = false;
     QString family{}; // empty: the window's font
@@ -72,8 +72,9 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, QRec
 QGroupBox* frame(QWidget* parent, const char* name, const QString& title, QRect twips);
 Shape* shape(QWidget* parent, const char* name, QRect twips, const QColor& fill,
              const QColor& border = Qt::black, int borderWidth = 1);
+// Without a colour, in the drawings' ink.
 Segment* line(QWidget* parent, const char* name, int x1, int y1, int x2, int y2,
-              const QColor& colour = Qt::black);
+              const QColor& colour = {});
 Picture* picture(QWidget* parent, const char* name, const QString& resource, QRect twips);
 
 void applyLook(QWidget* w, const Look& look);

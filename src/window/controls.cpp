@@ -2,8 +2,10 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QEvent>
+#include <QFile>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -14,11 +16,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace theme {
-QColor windowText() { return QApplication::palette().color(QPalette::WindowText); }
-QColor buttonText() { return QApplication::palette().color(QPalette::ButtonText); }
-QColor scrollBar() { return QApplication::palette().color(QPalette::Mid); }
-} // namespace theme
+#include "window/theme.h"
 
 // ---- Shape ----
 
@@ -68,7 +66,7 @@ Segment::Segment(QWidget* parent, QPoint from, QPoint to, const QColor& colour)
 
 void Segment::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setPen(QPen(colour_, 1));
+    p.setPen(QPen(colour_.isValid() ? colour_ : theme::ink(), 1));
     // Centre the 1-pixel pen on the pixel grid so that straight lines stay crisp.
     p.drawLine(a_ + QPointF(0.5, 0.5), b_ + QPointF(0.5, 0.5));
 }
@@ -82,17 +80,26 @@ Picture::Picture(QWidget* parent, const QString& resource) : QWidget(parent), re
 void Picture::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (rendered_.size() != pixels) {
-        rendered_ = QPixmap::fromImage(drawVector(resource_, pixels));
+    if (rendered_.size() != pixels || ink_ != theme::ink()) {
+        ink_ = theme::ink();
+        rendered_ = QPixmap::fromImage(drawVector(resource_, pixels, ink_));
         rendered_.setDevicePixelRatio(ratio);
     }
     QPainter(this).drawPixmap(0, 0, rendered_);
 }
 
-QImage drawVector(const QString& resource, QSize pixels) {
+QImage drawVector(const QString& resource, QSize pixels, const QColor& ink) {
     QImage drawn(pixels, QImage::Format_ARGB32_Premultiplied);
     drawn.fill(Qt::transparent);
+    // Another ink is written into the file's text, so that it is drawn as a vector too.
+    QBuffer inked;
     QImageReader reader(resource);
+    if (QFile file(resource); ink != Qt::black && file.open(QIODevice::ReadOnly)) {
+        const QByteArray name = '"' + ink.name().toLatin1() + '"';
+        inked.setData(file.readAll().replace("\"#000000\"", name));
+        reader.setDevice(&inked);
+        reader.setFormat("svg");
+    }
     const QSize fitted = reader.size().scaled(pixels, Qt::KeepAspectRatio);
     if (fitted.isEmpty()) return drawn;
     reader.setScaledSize(fitted);
@@ -207,23 +214,6 @@ void setLocked(QComboBox* list, bool locked) {
 }
 
 bool isLocked(const QComboBox* list) { return list->property("locked").toBool(); }
-
-void setTextColour(QWidget* w, const QColor& c) {
-    static constexpr QPalette::ColorRole kRoles[] = {QPalette::Text, QPalette::WindowText,
-                                                     QPalette::ButtonText};
-    static constexpr QPalette::ColorGroup kGroups[] = {QPalette::Active, QPalette::Inactive};
-    QPalette pal = w->palette();
-    // Rules set the same colour again and again (a list's lock on every pass):
-    // a new palette costs a propagation and a repaint, so an unchanged one is kept.
-    bool same = true;
-    for (auto group : kGroups)
-        for (auto role : kRoles)
-            same = same && pal.isBrushSet(group, role) && pal.color(group, role) == c;
-    if (same) return;
-    for (auto group : kGroups)
-        for (auto role : kRoles) pal.setColor(group, role, c);
-    w->setPalette(pal);
-}
 
 QColor textColour(const QWidget* w) { return w->palette().color(QPalette::Active, QPalette::Text); }
 

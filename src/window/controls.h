@@ -24,13 +24,6 @@ inline QRect twRect(int left, int top, int width, int height) {
     return {tw(left), tw(top), tw(width), tw(height)};
 }
 
-// The three theme colours of the platform.
-namespace theme {
-QColor windowText();
-QColor buttonText();
-QColor scrollBar(); // a light grey: greyed (locked) lists
-} // namespace theme
-
 // A filled rectangle with a border (body and bands of the resistor, the chip,
 // the frame of the finder's value).
 class Shape : public QWidget {
@@ -53,11 +46,12 @@ private:
     int borderWidth_;
 };
 
-// One straight segment between two points given in the parent's twips.
+// One straight segment between two points given in the parent's twips, in its
+// colour or, without one, in the drawings' ink (black on a light palette).
 class Segment : public QWidget {
     Q_OBJECT
 public:
-    Segment(QWidget* parent, QPoint fromTwips, QPoint toTwips, const QColor& colour = Qt::black);
+    Segment(QWidget* parent, QPoint fromTwips, QPoint toTwips, const QColor& colour = {});
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -68,12 +62,13 @@ private:
 };
 
 // A vector picture from the resources, drawn at the widget's size and the
-// screen's pixel ratio: crisp at any scale. It is rendered on its first paint
-// and kept, so that texts changing over it do not render it again.
+// screen's pixel ratio: crisp at any scale, its black lines and symbols in the
+// drawings' ink. It is rendered on its first paint and kept, so that texts
+// changing over it do not render it again; a new ink renders it anew.
 // drawVector() renders such a file into an image of any size, keeping its
-// proportions, centred. Qt's SVG image plugin reads the file: loaded on the
-// first picture shown, not at start-up.
-QImage drawVector(const QString& resource, QSize pixels);
+// proportions, centred, black drawn in the given ink. Qt's SVG image plugin
+// reads the file: loaded on the first picture shown, not at start-up.
+QImage drawVector(const QString& resource, QSize pixels, const QColor& ink = Qt::black);
 
 class Picture : public QWidget {
     Q_OBJECT
@@ -86,6 +81,7 @@ protected:
 private:
     QString resource_;
     QPixmap rendered_;
+    QColor ink_;
 };
 
 // A QLabel that reports clicks (the zener message hides itself when clicked).
@@ -122,10 +118,9 @@ private:
 void onClick(QWidget* watched, std::function<void()> handler);
 
 // A locked list keeps the program's writes but ignores the user: no popup, no
-// typing, no wheel, no focus from the Tab key. The text colour is set separately.
+// typing, no wheel, no focus from the Tab key. It is greyed separately (theme.h).
 void setLocked(QComboBox* list, bool locked);
 bool isLocked(const QComboBox* list);
-void setTextColour(QWidget* w, const QColor& c);
 QColor textColour(const QWidget* w);
 
 // The property that marks a numeric input field (the keypad's decimal key types

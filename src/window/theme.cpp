@@ -1,0 +1,146 @@
+#include "window/theme.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QVariant>
+#include <QWidget>
+#include <cmath>
+
+namespace theme {
+
+namespace {
+// The properties that keep a control's design colour and its greyed state.
+constexpr char kDesign[] = "designColour";
+constexpr char kGreyed[] = "greyed";
+
+double linear(int channel) {
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+struct Colours {
+    qint64 key = -1;
+    QColor background, windowText, buttonText, grey, ink;
+};
+
+const Colours& current() {
+    static Colours c;
+    const QPalette pal = QGuiApplication::palette();
+    if (c.key == pal.cacheKey()) return c;
+    c.key = pal.cacheKey();
+    c.background = pal.color(QPalette::Base);
+    c.windowText = pal.color(QPalette::WindowText);
+    c.buttonText = pal.color(QPalette::ButtonText);
+    // An editable list shows its text on the base colour, any other on the button's.
+    c.grey = readable(readable(pal.color(QPalette::Mid), c.background, 3),
+                      pal.color(QPalette::Button), 3);
+    c.ink = readable(c.windowText, c.background, 3);
+    return c;
+}
+
+void showColour(QWidget* w, const QColor& c) {
+    static constexpr QPalette::ColorRole kRoles[] = {QPalette::Text, QPalette::WindowText,
+                                                     QPalette::ButtonText};
+    static constexpr QPalette::ColorGroup kGroups[] = {QPalette::Active, QPalette::Inactive};
+    const QPalette now = w->palette();
+    // Rules set the same colour again and again (a list's lock on every pass):
+    // a new palette costs a propagation and a repaint, so an unchanged one is kept.
+    bool same = true;
+    for (auto group : kGroups)
+        for (auto role : kRoles)
+            same = same && now.isBrushSet(group, role) && now.color(group, role) == c;
+    if (same) return;
+    // Only the text roles are the control's own: the others follow the window's palette.
+    QPalette pal;
+    for (auto group : kGroups)
+        for (auto role : kRoles) pal.setColor(group, role, c);
+    w->setPalette(pal);
+}
+
+void showGreyed(QWidget* w, bool greyed) {
+    if (greyed)
+        showColour(w, scrollBar());
+    else if (w->testAttribute(Qt::WA_SetPalette))
+        w->setPalette(QPalette()); // the palette's own colours again
+}
+
+void paintWindow(QWidget* window) {
+    QPalette pal;
+    pal.setColor(QPalette::Window, background());
+    window->setPalette(pal);
+}
+
+class PaletteFollower : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() != QEvent::ApplicationPaletteChange) return false;
+        auto* window = static_cast<QWidget*>(watched);
+        paintWindow(window);
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            const QVariant design = w->property(kDesign);
+            if (design.isValid()) showColour(w, readable(design.value<QColor>(), background()));
+            if (isGreyed(w)) showGreyed(w, true);
+        }
+        return false;
+    }
+};
+} // namespace
+
+double luminance(const QColor& c) {
+    return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool isDark(const QColor& c) { return contrast(c, Qt::white) > contrast(c, Qt::black); }
+
+QColor readable(const QColor& colour, const QColor& background, double ratio) {
+    if (!isDark(background) || contrast(colour, background) >= ratio) return colour;
+    // Every channel grows with the lightness: search it, in the colour's 8-bit steps.
+    float h, s, l;
+    colour.getHslF(&h, &s, &l);
+    auto at = [&](float lightness) { return QColor(QColor::fromHslF(h, s, lightness).rgb()); };
+    float lo = l, hi = 1;
+    for (int i = 0; i < 20; ++i) {
+        const float mid = (lo + hi) / 2;
+        (contrast(at(mid), background) >= ratio ? hi : lo) = mid;
+    }
+    return at(hi);
+}
+
+QColor background() { return current().background; }
+QColor windowText() { return current().windowText; }
+QColor buttonText() { return current().buttonText; }
+QColor scrollBar() { return current().grey; }
+QColor ink() { return current().ink; }
+
+QColor noir(bool toleranceBand) {
+    const QColor text = toleranceBand ? buttonText() : windowText();
+    return isDark(text) ? text : QColor(Qt::black);
+}
+
+void setTextColour(QWidget* w, const QColor& design) {
+    w->setProperty(kDesign, design);
+    showColour(w, readable(design, background()));
+}
+
+void setGreyed(QWidget* w, bool greyed) {
+    if (greyed != isGreyed(w)) w->setProperty(kGreyed, greyed);
+    showGreyed(w, greyed);
+}
+
+bool isGreyed(const QWidget* w) { return w->property(kGreyed).toBool(); }
+
+void followPalette(QWidget* window) {
+    paintWindow(window);
+    window->installEventFilter(new PaletteFollower(window));
+}
+
+} // namespace theme

@@ -3,8 +3,11 @@
 // and finds the colour code of a value with its neighbours in a series. Its
 // modes are codes::Mode, in the order of its mode list (Combo1).
 
+#include <QHash>
 #include <QObject>
+#include <QString>
 #include <array>
+#include <utility>
 
 #include "codes/colours.h"
 
@@ -40,6 +43,8 @@ private:
     void buildFinder(QWidget* p);
     void connectRules();
     void placeValueLines(); // the value lines' labels next to each other, as shown
+    void flow(std::initializer_list<QLabel*> labels, QLabel* unit, int x);
+    int widthOf(const QLabel* l, const QString& text);
 
     void Combo1_Click();                   // mode rule
     void bandDigit_Click(QComboBox* list); // Combo2, Combo3, Combo4
@@ -83,4 +88,6 @@ private:
     std::array<QLabel*, 2> Label9{};
     QLabel* Label11 = nullptr;
     Shape* Resok_sh = nullptr;
+
+    QHash<std::pair<const QLabel*, QString>, int> widths_; // widthOf()
 };

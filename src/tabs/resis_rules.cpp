@@ -248,8 +248,8 @@ void ResisTab::calculr() {
     placeValueLines();
 
     // The neighbours in the chosen series, and the frame saying whether the value is one.
-    if (v.lower) valst_txt[0]->setText(*v.lower);
-    if (v.upper) valst_txt[1]->setText(*v.upper);
+    if (v.lower) kit::show(valst_txt[0], *v.lower);
+    if (v.upper) kit::show(valst_txt[1], *v.upper);
     if (v.standard) Resok_sh->setBorderColor(*v.standard ? kGreen : kRed);
 }
 

@@ -51,7 +51,19 @@ void ResisTab::flow(std::initializer_list<QLabel*> labels, QLabel* unit, int x) 
     unit->move(x + widthOf(unit, QStringLiteral(" ")), unit->y());
 }
 
+ResisTab::Placing::Placing(ResisTab* tab) : tab_(tab) { ++tab->placing_; }
+
+ResisTab::Placing::~Placing() {
+    if (--tab_->placing_ > 0 || !tab_->placeLater_) return;
+    tab_->placeLater_ = false;
+    tab_->placeValueLines();
+}
+
 void ResisTab::placeValueLines() {
+    if (placing_ > 0) {
+        placeLater_ = true;
+        return;
+    }
     flow({val_lbl[5], val_lbl[0], val_lbl[3], val_lbl[1], val_lbl[4], val_lbl[2]}, Label4,
          tw(kValueLeft));
     flow({Label8[0], Label9[0], Label8[1], Label9[1], Label8[2]}, Label11, tw(kFinderLeft));

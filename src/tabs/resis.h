@@ -43,6 +43,18 @@ private:
     void buildFinder(QWidget* p);
     void connectRules();
     void placeValueLines(); // the value lines' labels next to each other, as shown
+    // While one lives, the value lines are placed once, when the last one ends:
+    // a rule that runs others places them once, not once per rule.
+    class Placing {
+    public:
+        explicit Placing(ResisTab* tab);
+        ~Placing();
+        Placing(const Placing&) = delete;
+        Placing& operator=(const Placing&) = delete;
+
+    private:
+        ResisTab* tab_;
+    };
     void flow(std::initializer_list<QLabel*> labels, QLabel* unit, int x);
     int widthOf(const QLabel* l, const QString& text);
 
@@ -90,4 +102,6 @@ private:
     Shape* Resok_sh = nullptr;
 
     QHash<std::pair<const QLabel*, QString>, int> widths_; // widthOf()
+    int placing_ = 0;                                      // Placing objects alive
+    bool placeLater_ = false; // placeValueLines() asked for while one was
 };

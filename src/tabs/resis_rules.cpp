@@ -96,6 +96,7 @@ void ResisTab::connectRules() {
 // Entering a mode shows what it reads: the finder's code, the band lists as
 // they stand, or the SMD marking.
 void ResisTab::Combo1_Click() {
+    const Placing once(this);
     const int i = Combo1->currentIndex();
     if (i < 0 || i >= int(std::size(kModes))) return;
     const ModeView& m = kModes[i];
@@ -228,6 +229,7 @@ void ResisTab::Check1_Click() {
 }
 
 void ResisTab::calculr() {
+    const Placing once(this);
     // An empty list (index -1) enters as -1, as a list with no choice does.
     const int first = Combo8->currentIndex(), second = Combo9->currentIndex(),
               third = Combo10->currentIndex(), factor = Combo11->currentIndex();
@@ -256,6 +258,7 @@ void ResisTab::calculr() {
 void ResisTab::showResistance(double ohms) {
     const std::optional<codes::FinderPreset> p = codes::handoverPreset(ohms);
     if (!p) return;
+    const Placing once(this);
     // The finder's lists take the value silently; entering the finder's mode
     // then reads them once.
     {
@@ -267,5 +270,10 @@ void ResisTab::showResistance(double ohms) {
         if (!p->twoDigits) Combo10->setCurrentIndex(p->digits[2]);
     }
     showDigitCount();
-    kit::setIndex(Combo1, int(Mode::Finder));
+    // Entering the finder's mode reads it; in that mode already, the tab shows
+    // all else the mode shows, and only the reading is left to do.
+    if (Combo1->currentIndex() == int(Mode::Finder))
+        calculr();
+    else
+        kit::setIndex(Combo1, int(Mode::Finder));
 }

@@ -53,8 +53,12 @@ void ListRule::changed() {
 }
 
 void ListRule::commit() {
+    if (!list_->isEditable()) return;
     const QString text = list_->currentText();
-    if (!list_->isEditable() || list_->findText(text, Qt::MatchExactly) >= 0) return;
+    // Mostly the list shows its current item, as its index says: nothing to do.
+    const int current = list_->currentIndex();
+    if (current >= 0 && list_->itemText(current) == text) return;
+    if (list_->findText(text, Qt::MatchExactly) >= 0) return;
     const int named = list_->findText(text, Qt::MatchFixedString); // any case
     write(named >= 0 ? named : applied_ >= 0 ? applied_ : list_->currentIndex());
 }

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -60,7 +61,7 @@ ResisTab::Placing::~Placing() {
 }
 
 void ResisTab::placeValueLines() {
-    if (placing_ > 0) {
+    if (placing_ > 0 || !everShown_) {
         placeLater_ = true;
         return;
     }
@@ -72,11 +73,25 @@ void ResisTab::placeValueLines() {
          Label5->x() + widthOf(Label5, Label5->text()) + widthOf(tol_lbl, QStringLiteral(" ")));
 }
 
-ResisTab::ResisTab(QWidget* p) {
+ResisTab::ResisTab(QWidget* p) : panel_(p) {
     buildBands(p);
     buildSmd(p);
     buildFinder(p);
     connectRules();
+    p->installEventFilter(this);
+}
+
+bool ResisTab::eventFilter(QObject* watched, QEvent* e) {
+    // Sent when the panel is shown, also inside a window not shown yet.
+    if (watched == panel_ && e->type() == QEvent::ShowToParent && !everShown_) {
+        everShown_ = true;
+        panel_->removeEventFilter(this);
+        if (placeLater_ && placing_ == 0) {
+            placeLater_ = false;
+            placeValueLines();
+        }
+    }
+    return QObject::eventFilter(watched, e);
 }
 
 void ResisTab::buildBands(QWidget* p) {

@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QEvent;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -36,6 +37,9 @@ public:
     void showResistance(double ohms);
     // The finder reads its lists again (also run when the zener's series list changes).
     void calculr();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override; // the panel's first showing
 
 private:
     void buildBands(QWidget* p);
@@ -102,6 +106,11 @@ private:
     Shape* Resok_sh = nullptr;
 
     QHash<std::pair<const QLabel*, QString>, int> widths_; // widthOf()
-    int placing_ = 0;                                      // Placing objects alive
-    bool placeLater_ = false; // placeValueLines() asked for while one was
+    // The value lines are first placed when the tab is first shown: measuring
+    // them would load the digits' large bold font for a tab not seen yet.
+    QWidget* panel_ = nullptr;
+    bool everShown_ = false;
+    int placing_ = 0; // Placing objects alive
+    // placeValueLines() asked for while a Placing lived, or before the first showing
+    bool placeLater_ = false;
 };

@@ -29,8 +29,8 @@ Look digitLook() { return Look{12, true, false, {}, Qt::AlignCenter}; }
 } // namespace
 
 // A label's width for a text: its size hint, and for a space the advance of
-// one in its font. Each label keeps its font for its life, so each text is
-// measured once: the value lines are placed again on every change.
+// one in its font. Each text is measured once per font and style (the value
+// lines are placed again on every change).
 int ResisTab::widthOf(const QLabel* l, const QString& text) {
     const auto key = std::pair(l, text);
     auto known = widths_.constFind(key);
@@ -82,16 +82,21 @@ ResisTab::ResisTab(QWidget* p) : panel_(p) {
 }
 
 bool ResisTab::eventFilter(QObject* watched, QEvent* e) {
-    // Sent when the panel is shown, also inside a window not shown yet.
-    if (watched == panel_ && e->type() == QEvent::ShowToParent && !everShown_) {
+    if (watched != panel_) return false;
+    switch (e->type()) {
+    case QEvent::ShowToParent: // the panel shown, also inside a window not shown yet
+        if (everShown_) break;
         everShown_ = true;
-        panel_->removeEventFilter(this);
         if (placeLater_ && placing_ == 0) {
             placeLater_ = false;
             placeValueLines();
         }
+        break;
+    case QEvent::FontChange: // the texts measured anew
+    case QEvent::StyleChange: widths_.clear(); break;
+    default: break;
     }
-    return QObject::eventFilter(watched, e);
+    return false;
 }
 
 void ResisTab::buildBands(QWidget* p) {

@@ -39,7 +39,8 @@ public:
     void calculr();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* e) override; // the panel's first showing
+    // The panel's first showing; a new font or style for it.
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void buildBands(QWidget* p);

@@ -136,6 +136,8 @@ private slots:
             {"hand-over of the shown digits", "Combo1=4 anneaux; Combo2~Rouge; handed=100",
              "Combo1=Déterminer; Determiner=shown; bands=Marron Noir Noir Noir Or; "
              "finder=91 < 100 Ohms < 110 green"},
+            {"hand-over of two digits", "handed=4.7",
+             "Combo10!=locked grey; finder=4.3 < 4.7 Ohms < 5.1 green"},
             {"two digits after five bands",
              "Check1; Combo11=x10M; Combo1=5 anneaux; Combo1=Déterminer",
              "bands=Marron Noir Violet Or; finder=91 < 100 M.Ohms < 110 green"},

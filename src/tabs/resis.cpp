@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -25,33 +26,77 @@ constexpr int kValueLeft = 840, kFinderLeft = 2700;
 
 Look digitLook() { return Look{12, true, false, {}, Qt::AlignCenter}; }
 
+} // namespace
+
+// A label's width for a text: its size hint, and for a space the advance of
+// one in its font. Each text is measured once per font and style (the value
+// lines are placed again on every change).
+int ResisTab::widthOf(const QLabel* l, const QString& text) {
+    const auto key = std::pair(l, text);
+    auto known = widths_.constFind(key);
+    if (known == widths_.cend())
+        known = widths_.insert(key, text == u' ' ? l->fontMetrics().horizontalAdvance(u' ')
+                                                 : l->sizeHint().width());
+    return *known;
+}
+
 // Stands the shown labels next to each other from x on, each as wide as its
 // text, then the unit one space further.
-void flow(std::initializer_list<QLabel*> labels, QLabel* unit, int x) {
+void ResisTab::flow(std::initializer_list<QLabel*> labels, QLabel* unit, int x) {
     for (QLabel* l : labels) {
         if (l->isHidden()) continue;
-        const int width = l->text().isEmpty() ? 0 : l->sizeHint().width();
+        const int width = l->text().isEmpty() ? 0 : widthOf(l, l->text());
         l->setGeometry(x, l->y(), width, l->height());
         x += width;
     }
-    unit->move(x + unit->fontMetrics().horizontalAdvance(u' '), unit->y());
+    unit->move(x + widthOf(unit, QStringLiteral(" ")), unit->y());
 }
-} // namespace
+
+ResisTab::Placing::Placing(ResisTab* tab) : tab_(tab) { ++tab->placing_; }
+
+ResisTab::Placing::~Placing() {
+    if (--tab_->placing_ > 0 || !tab_->placeLater_) return;
+    tab_->placeLater_ = false;
+    tab_->placeValueLines();
+}
 
 void ResisTab::placeValueLines() {
+    if (placing_ > 0 || !everShown_) {
+        placeLater_ = true;
+        return;
+    }
     flow({val_lbl[5], val_lbl[0], val_lbl[3], val_lbl[1], val_lbl[4], val_lbl[2]}, Label4,
          tw(kValueLeft));
     flow({Label8[0], Label9[0], Label8[1], Label9[1], Label8[2]}, Label11, tw(kFinderLeft));
     // The tolerance line reads "(+/- 5 %)": one space between its three labels.
-    const int space = tol_lbl->fontMetrics().horizontalAdvance(u' ');
-    flow({tol_lbl}, Label6, Label5->x() + Label5->sizeHint().width() + space);
+    flow({tol_lbl}, Label6,
+         Label5->x() + widthOf(Label5, Label5->text()) + widthOf(tol_lbl, QStringLiteral(" ")));
 }
 
-ResisTab::ResisTab(QWidget* p) {
+ResisTab::ResisTab(QWidget* p) : panel_(p) {
     buildBands(p);
     buildSmd(p);
     buildFinder(p);
     connectRules();
+    p->installEventFilter(this);
+}
+
+bool ResisTab::eventFilter(QObject* watched, QEvent* e) {
+    if (watched != panel_) return false;
+    switch (e->type()) {
+    case QEvent::ShowToParent: // the panel shown, also inside a window not shown yet
+        if (everShown_) break;
+        everShown_ = true;
+        if (placeLater_ && placing_ == 0) {
+            placeLater_ = false;
+            placeValueLines();
+        }
+        break;
+    case QEvent::FontChange: // the texts measured anew
+    case QEvent::StyleChange: widths_.clear(); break;
+    default: break;
+    }
+    return false;
 }
 
 void ResisTab::buildBands(QWidget* p) {

@@ -3,13 +3,17 @@
 // and finds the colour code of a value with its neighbours in a series. Its
 // modes are codes::Mode, in the order of its mode list (Combo1).
 
+#include <QHash>
 #include <QObject>
+#include <QString>
 #include <array>
+#include <utility>
 
 #include "codes/colours.h"
 
 class QCheckBox;
 class QComboBox;
+class QEvent;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -34,12 +38,30 @@ public:
     // The finder reads its lists again (also run when the zener's series list changes).
     void calculr();
 
+protected:
+    // The panel's first showing; a new font or style for it.
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
     void buildBands(QWidget* p);
     void buildSmd(QWidget* p);
     void buildFinder(QWidget* p);
     void connectRules();
     void placeValueLines(); // the value lines' labels next to each other, as shown
+    // While one lives, the value lines are placed once, when the last one ends:
+    // a rule that runs others places them once, not once per rule.
+    class Placing {
+    public:
+        explicit Placing(ResisTab* tab);
+        ~Placing();
+        Placing(const Placing&) = delete;
+        Placing& operator=(const Placing&) = delete;
+
+    private:
+        ResisTab* tab_;
+    };
+    void flow(std::initializer_list<QLabel*> labels, QLabel* unit, int x);
+    int widthOf(const QLabel* l, const QString& text);
 
     void Combo1_Click();                   // mode rule
     void bandDigit_Click(QComboBox* list); // Combo2, Combo3, Combo4
@@ -83,4 +105,13 @@ private:
     std::array<QLabel*, 2> Label9{};
     QLabel* Label11 = nullptr;
     Shape* Resok_sh = nullptr;
+
+    QHash<std::pair<const QLabel*, QString>, int> widths_; // widthOf()
+    // The value lines are first placed when the tab is first shown: measuring
+    // them would load the digits' large bold font for a tab not seen yet.
+    QWidget* panel_ = nullptr;
+    bool everShown_ = false;
+    int placing_ = 0; // Placing objects alive
+    // placeValueLines() asked for while a Placing lived, or before the first showing
+    bool placeLater_ = false;
 };

@@ -97,6 +97,7 @@ void ResisTab::connectRules() {
 // Entering a mode shows what it reads: the finder's code, the band lists as
 // they stand, or the SMD marking.
 void ResisTab::Combo1_Click() {
+    const Placing once(this);
     const int i = Combo1->currentIndex();
     if (i < 0 || i >= int(std::size(kModes))) return;
     const ModeView& m = kModes[i];
@@ -229,6 +230,7 @@ void ResisTab::Check1_Click() {
 }
 
 void ResisTab::calculr() {
+    const Placing once(this);
     // An empty list (index -1) enters as -1, as a list with no choice does.
     const int first = Combo8->currentIndex(), second = Combo9->currentIndex(),
               third = Combo10->currentIndex(), factor = Combo11->currentIndex();
@@ -249,14 +251,15 @@ void ResisTab::calculr() {
     placeValueLines();
 
     // The neighbours in the chosen series, and the frame saying whether the value is one.
-    if (v.lower) valst_txt[0]->setText(*v.lower);
-    if (v.upper) valst_txt[1]->setText(*v.upper);
+    if (v.lower) kit::show(valst_txt[0], *v.lower);
+    if (v.upper) kit::show(valst_txt[1], *v.upper);
     if (v.standard) Resok_sh->setBorderColor(*v.standard ? kGreen : kRed);
 }
 
 void ResisTab::showResistance(double ohms) {
     const std::optional<codes::FinderPreset> p = codes::handoverPreset(ohms);
     if (!p) return;
+    const Placing once(this);
     // The finder's lists take the value silently; entering the finder's mode
     // then reads them once.
     {
@@ -268,5 +271,10 @@ void ResisTab::showResistance(double ohms) {
         if (!p->twoDigits) Combo10->setCurrentIndex(p->digits[2]);
     }
     showDigitCount();
-    kit::setIndex(Combo1, int(Mode::Finder));
+    // Entering the finder's mode reads it; in that mode already, the tab shows
+    // all else the mode shows, and only the reading is left to do.
+    if (Combo1->currentIndex() == int(Mode::Finder))
+        calculr();
+    else
+        kit::setIndex(Combo1, int(Mode::Finder));
 }

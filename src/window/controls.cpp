@@ -116,7 +116,10 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void NoteLabel::setNote(const QString& text) {
-    if (home_.isNull()) home_ = geometry();
+    if (home_.isNull())
+        home_ = geometry();
+    else if (text == this->text())
+        return; // placed for this text already
     setText(text);
     const int room = parentWidget()->width();
     const int need = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(text)));

@@ -2,13 +2,23 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
+
+namespace {
+// The rule of each list that has one: looked up on every program write.
+QHash<const QComboBox*, ListRule*>& rules() {
+    static QHash<const QComboBox*, ListRule*> table;
+    return table;
+}
+} // namespace
 
 ListRule::ListRule(QComboBox* list, QObject* context, std::function<void()> rule)
     : QObject(context), list_(list), rule_(std::move(rule)) {
     guard_ = list;
-    list->setProperty("listRule", QVariant::fromValue(static_cast<QObject*>(this)));
+    rules().insert(list, this);
+    connect(list, &QObject::destroyed, this, [list] { rules().remove(list); });
     // An editable list shows what its edit part holds: the rules read that text,
     // which a new index replaces. A pick-only list changes by its index.
     if (list->isEditable())
@@ -29,7 +39,7 @@ ListRule::ListRule(QComboBox* list, QObject* context, std::function<void()> rule
 }
 
 ListRule::~ListRule() {
-    if (guard_) guard_->setProperty("listRule", QVariant());
+    if (guard_) rules().remove(list_);
 }
 
 void ListRule::changed() {
@@ -43,8 +53,12 @@ void ListRule::changed() {
 }
 
 void ListRule::commit() {
+    if (!list_->isEditable()) return;
     const QString text = list_->currentText();
-    if (!list_->isEditable() || list_->findText(text, Qt::MatchExactly) >= 0) return;
+    // Mostly the list shows its current item, as its index says: nothing to do.
+    const int current = list_->currentIndex();
+    if (current >= 0 && list_->itemText(current) == text) return;
+    if (list_->findText(text, Qt::MatchExactly) >= 0) return;
     const int named = list_->findText(text, Qt::MatchFixedString); // any case
     write(named >= 0 ? named : applied_ >= 0 ? applied_ : list_->currentIndex());
 }
@@ -85,6 +99,4 @@ bool ListRule::eventFilter(QObject* watched, QEvent* e) {
     return QObject::eventFilter(watched, e);
 }
 
-ListRule* ListRule::of(const QComboBox* list) {
-    return qobject_cast<ListRule*>(list->property("listRule").value<QObject*>());
-}
+ListRule* ListRule::of(const QComboBox* list) { return rules().value(list); }

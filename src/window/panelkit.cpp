@@ -16,7 +16,12 @@ Num leading(const QLineEdit* field) { return numbers::finite(numbers::fieldNumbe
 Num inLocale(const QLineEdit* field) { return numbers::localeNumber(field->text()); }
 
 void write(QLineEdit* field, Num v) {
-    if (v) field->setText(numbers::writeNumber(*v));
+    if (v) show(field, numbers::writeNumber(*v));
+}
+
+void show(QLineEdit* field, const QString& text) {
+    if (field->isReadOnly() && field->text() == text) return;
+    field->setText(text);
 }
 
 void write(NoteLabel* note, Num v) {

@@ -32,6 +32,9 @@ Num inLocale(const QLineEdit* field);
 // Write a present value by the writing rule; an empty one writes nothing.
 void write(QLineEdit* field, Num v);
 void write(NoteLabel* note, Num v);
+// Sets a field's text; an output (read-only) field that holds it already is
+// left alone: rewritten, it would only be laid out and painted again.
+void show(QLineEdit* field, const QString& text);
 
 // A field whose text is no number becomes "1", selected with the caret at its
 // end, so that the next key replaces it. Setting the text runs the field's

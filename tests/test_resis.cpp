@@ -93,8 +93,8 @@ private slots:
              "value=2.2 G Ohms; tol_lbl=0,5"},
             // Typing applies only an exact item; leaving the list, Return or a mode
             // commits it to an item: the one named in any case, or the one it showed.
-            {"left, or Return", "Combo1=4 anneaux; Combo2~rouge; Combo6~Grx; Combo5~marron\r",
-             "Combo2=Rouge; Combo6=Noir; bands=Rouge Noir Noir Marron; tol_lbl=1"},
+            {"left, or Return", "Combo1=4 anneaux; Combo2~rouge; Combo6~Grx; Combo5~argent\r",
+             "Combo2=Rouge; Combo6=Noir; bands=Rouge Noir Noir Argent; tol_lbl=10"},
             {"another list's colour, lower case, then a marking and four bands",
              "Combo1=4 anneaux; Combo2~Noir; Combo3~jaune; Combo1=CMS/SMD; cms1=4; cms2=7; "
              "cms3=0; Combo1=4 anneaux",

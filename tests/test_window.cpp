@@ -29,6 +29,18 @@ private slots:
                 testing::get<QRadioButton>(fresh, "Option2(0)")->isChecked()); // P = U * I, point
     }
 
+    // Every control answers to its own name: a name given twice hides a control.
+    void namesAreUnique() {
+        QStringList names, twice;
+        for (const QWidget* c : w->findChildren<QWidget*>())
+            if (!c->objectName().isEmpty() && !c->objectName().startsWith(QLatin1String("qt_")) &&
+                !qobject_cast<QTabBar*>(c->parentWidget())) // Qt's own scroll buttons
+                names << c->objectName();
+        for (const QString& n : names)
+            if (names.count(n) > 1 && !twice.contains(n)) twice << n;
+        QCOMPARE(twice.join(u' '), QString());
+    }
+
     // One main panel shows at a time, picked by a click or from the keyboard;
     // the "Led" tab remembers its sub-tab.
     void tabs() {

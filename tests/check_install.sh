@@ -128,7 +128,7 @@ if [ "$package" = 1 ]; then
   # may find only memcpy, memmove and memset calls on buffers of unknown size,
   # which it leaves as they are: then every compiler line must have had the flag.
   dpkg-deb -x "$deb" "$prefix/unpacked"
-  report=$(hardening-check "$prefix/unpacked/usr/bin/kirel" 2>&1 || true)
+  report=$(LC_ALL=C hardening-check "$prefix/unpacked/usr/bin/kirel" 2>&1 || true)
   for line in 'Position Independent Executable' 'Stack protected' \
               'Read-only relocations' 'Immediate binding'; do
     grep -q "^ $line: yes\$" <<<"$report" || fail "hardening-check: $(grep "^ $line:" <<<"$report")"

@@ -6,11 +6,14 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleFactory>
 #include <QStyleOptionComboBox>
 
 #include "testing.h"
+#include "window/style.h"
 
 class TestWindow : public testing::WindowSuite {
     Q_OBJECT
@@ -288,7 +291,69 @@ private slots:
         }
     }
 
+    // The window's style copies a field's frame once drawn: the copy is Fusion's
+    // own drawing (to one level of a colour where its translucent lines cross),
+    // in every state, palette and scale, on whole device pixels, and drawn once
+    // per look; off whole pixels the frame is drawn directly.
+    void fieldFramesAsFusion_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<qreal>("offset");
+        for (qreal ratio : {1.0, 2.0, 1.25})
+            for (qreal offset : {3.0, 3.5})
+                QTest::addRow("scale %g at %g", ratio, offset) << ratio << offset;
+    }
+    void fieldFramesAsFusion() {
+        QFETCH(qreal, ratio);
+        QFETCH(qreal, offset);
+        kirel::Style window;
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        const QPalette light = QApplication::palette();
+        const QPalette dark(QColor(238, 238, 236), QColor(53, 53, 53));
+        const auto draw = [&](QStyle* style, const QStyleOptionFrame& opt) {
+            QImage img((QSizeF(80, 30) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+            img.setDevicePixelRatio(ratio);
+            img.fill(opt.palette.window().color());
+            QPainter p(&img);
+            p.translate(offset, offset);
+            style->drawPrimitive(QStyle::PE_PanelLineEdit, &opt, &p);
+            return img;
+        };
+        qsizetype frames = 0;
+        for (int pass = 0; pass < 2; ++pass) {
+            for (const QPalette& pal : {light, dark})
+                for (QStyle::State state :
+                     {QStyle::State(QStyle::State_Enabled | QStyle::State_Sunken),
+                      QStyle::State_Enabled | QStyle::State_HasFocus,
+                      QStyle::State_Enabled | QStyle::State_ReadOnly,
+                      QStyle::State(QStyle::State_None)})
+                    for (int lineWidth : {0, 1}) {
+                        QStyleOptionFrame opt;
+                        opt.rect = QRect(2, 1, 61, 21);
+                        opt.palette = pal;
+                        opt.state = state;
+                        opt.lineWidth = lineWidth;
+                        QVERIFY(nearlySame(draw(&window, opt), draw(fusion.get(), opt)));
+                    }
+            if (pass == 0) frames = window.cachedFrames();
+        }
+        QCOMPARE(window.cachedFrames(), frames);
+        const bool wholePixels = std::floor(offset * ratio) == offset * ratio;
+        QCOMPARE(frames, wholePixels ? 16 : 0);
+    }
+
 private:
+    // Two pictures alike to one level of each colour channel.
+    static bool nearlySame(const QImage& a, const QImage& b) {
+        if (a.size() != b.size()) return false;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                const QRgb u = a.pixel(x, y), v = b.pixel(x, y);
+                if (std::abs(qRed(u) - qRed(v)) > 1 || std::abs(qGreen(u) - qGreen(v)) > 1 ||
+                    std::abs(qBlue(u) - qBlue(v)) > 1 || qAlpha(u) != qAlpha(v))
+                    return false;
+            }
+        return true;
+    }
     // How many pixels of each colour a picture has.
     static QHash<QRgb, int> colours(const QPixmap& picture) {
         const QImage img = picture.toImage();

@@ -7,11 +7,11 @@
 #include <QLibraryInfo>
 #include <QPainter>
 #include <QPixmap>
-#include <QStyleFactory>
 #include <QTranslator>
 #include <utility>
 
 #include "window/controls.h"
+#include "window/style.h"
 
 namespace {
 // The window icon, drawn from its vector file at whatever size is asked for:
@@ -54,7 +54,7 @@ void setupApplication(QApplication& app) {
     QApplication::setApplicationVersion(QStringLiteral(KIREL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Kirel"));
     installQtFrench(app);
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
+    app.setStyle(new Style);
     // A small sans-serif, metrically close to the classic 8 pt dialog font the
     // window was laid out for; the platform substitutes when it is missing.
     QFont font(QStringLiteral("Liberation Sans"));

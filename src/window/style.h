@@ -1,0 +1,41 @@
+#pragma once
+// The window's style: Fusion, with the frame of a text field drawn once per
+// look and then copied. Fusion strokes each field's rounded, antialiased frame
+// anew at every repaint, and a keystroke repaints the field typed into and
+// every result it changes; copying a drawn frame costs a small part of that.
+// What is copied is Fusion's own drawing of the frame (where its translucent
+// lines cross, one level of colour may differ); off whole device pixels, where
+// a copy would not land exactly, the frame is drawn as Fusion draws it.
+
+#include <QHash>
+#include <QPixmap>
+#include <QProxyStyle>
+
+namespace kirel {
+
+class Style : public QProxyStyle {
+public:
+    Style(); // Fusion underneath
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+
+    // Frames drawn so far (one per size, state and colours in use).
+    qsizetype cachedFrames() const { return frames_.size(); }
+
+private:
+    struct Key {
+        int width, height, lineWidth;
+        unsigned state;
+        qreal ratio;
+        QRgb base, window, highlight;
+        bool operator==(const Key&) const = default;
+    };
+    friend size_t qHash(const Key& k, size_t seed) noexcept {
+        return qHashMulti(seed, k.width, k.height, k.lineWidth, k.state, k.ratio, k.base, k.window,
+                          k.highlight);
+    }
+    mutable QHash<Key, QPixmap> frames_;
+};
+
+} // namespace kirel

@@ -9,7 +9,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     kirel::setupApplication(app);
-    Base window;
+    Base window(Base::Build::ShownFirst);
     bench::quitAfterFirstPaint(&window);
     window.show();
     return app.exec();

@@ -8,7 +8,7 @@ int main(int argc, char* argv[]) {
     if (const auto answered = kirel::answerCommandLine(argc, argv)) return *answered;
     const auto app = kirel::openDisplay(argc, argv);
     kirel::setupApplication(*app);
-    Base window;
+    Base window(Base::Build::ShownFirst);
     window.show();
     return app->exec();
 }

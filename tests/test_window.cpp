@@ -291,57 +291,127 @@ private slots:
         }
     }
 
-    // The window's style copies a field's frame once drawn: the copy is Fusion's
-    // own drawing (to one level of a colour where its translucent lines cross),
-    // in every state, palette and scale, on whole device pixels, and drawn once
-    // per look; off whole pixels the frame is drawn directly.
-    void fieldFramesAsFusion_data() {
+    // The program builds the "Bases" tab before its first paint and the other
+    // tabs right after it, or at once when something needs them: whatever the
+    // user does meanwhile, the window ends as a window built whole at once.
+    void builtAfterFirstPaint_data() {
+        QTest::addColumn<QString>("before"); // done before the first paint
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("builds"); // what is done before needs the other tabs at once
+        const char* zener = "tab=2; Text28=12; Text27=5.1; Text26=20; Valpro_txt=470";
+        QTest::newRow("left alone") << ""
+                                    << "tab=4" << false;
+        QTest::newRow("comma chosen") << "Option2(1)" << zener << false;
+        QTest::newRow("resistance typed") << "Text3=47"
+                                          << "" << true;
+        QTest::newRow("power mode, resistance handed") << "Option1(1); Text6=2"
+                                                       << "tab=4" << true;
+        QTest::newRow("tab picked") << "tab=4"
+                                    << "Combo1=4 anneaux" << true;
+    }
+    void builtAfterFirstPaint() {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(bool, builds);
+        Base now, later(Base::Build::ShownFirst);
+        QVERIFY(later.findChild<QWidget*>("Text1") && !later.findChild<QWidget*>("Text13"));
+        for (Base* b : {&now, &later}) {
+            b->show();
+            testing::act(*b, before);
+        }
+        QCOMPARE(later.findChild<QWidget*>("Text13") != nullptr, builds);
+        QTRY_VERIFY(later.findChild<QWidget*>("Text13"));
+        for (Base* b : {&now, &later}) testing::act(*b, after);
+        QCOMPARE(state(later), state(now));
+    }
+
+    // The window's style copies the frame of a field, the circle of an option
+    // button and the box of a check box once drawn: the copy is Fusion's own
+    // drawing (to one level of a colour where its translucent lines cross), in
+    // every state, palette and scale, on whole device pixels, and drawn once per
+    // look; off whole pixels Fusion draws directly.
+    void sharedPicturesAsFusion_data() {
         QTest::addColumn<qreal>("ratio");
         QTest::addColumn<qreal>("offset");
         for (qreal ratio : {1.0, 2.0, 1.25})
             for (qreal offset : {3.0, 3.5})
                 QTest::addRow("scale %g at %g", ratio, offset) << ratio << offset;
     }
-    void fieldFramesAsFusion() {
+    void sharedPicturesAsFusion() {
         QFETCH(qreal, ratio);
         QFETCH(qreal, offset);
         kirel::Style window;
         const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-        const QPalette light = QApplication::palette();
         const QPalette dark(QColor(238, 238, 236), QColor(53, 53, 53));
-        const auto draw = [&](QStyle* style, const QStyleOptionFrame& opt) {
+        const auto draw = [&](QStyle* style, QStyle::PrimitiveElement e, const QStyleOption& opt) {
             QImage img((QSizeF(80, 30) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
             img.setDevicePixelRatio(ratio);
             img.fill(opt.palette.window().color());
             QPainter p(&img);
             p.translate(offset, offset);
-            style->drawPrimitive(QStyle::PE_PanelLineEdit, &opt, &p);
+            style->drawPrimitive(e, &opt, &p);
             return img;
         };
-        qsizetype frames = 0;
+        using S = QStyle;
+        const S::State states[] = {S::State_Enabled | S::State_Sunken | S::State_Off,
+                                   S::State_Enabled | S::State_HasFocus | S::State_On,
+                                   S::State_Enabled | S::State_KeyboardFocusChange |
+                                       S::State_HasFocus | S::State_NoChange,
+                                   S::State_ReadOnly | S::State_On | S::State_MouseOver};
+        qsizetype pictures = 0;
         for (int pass = 0; pass < 2; ++pass) {
-            for (const QPalette& pal : {light, dark})
-                for (QStyle::State state :
-                     {QStyle::State(QStyle::State_Enabled | QStyle::State_Sunken),
-                      QStyle::State_Enabled | QStyle::State_HasFocus,
-                      QStyle::State_Enabled | QStyle::State_ReadOnly,
-                      QStyle::State(QStyle::State_None)})
-                    for (int lineWidth : {0, 1}) {
-                        QStyleOptionFrame opt;
-                        opt.rect = QRect(2, 1, 61, 21);
-                        opt.palette = pal;
-                        opt.state = state;
-                        opt.lineWidth = lineWidth;
-                        QVERIFY(nearlySame(draw(&window, opt), draw(fusion.get(), opt)));
+            for (const QPalette& pal : {QApplication::palette(), dark})
+                for (S::State state : states) {
+                    QStyleOptionFrame field;
+                    QStyleOptionButton button;
+                    for (QStyleOption* opt : {static_cast<QStyleOption*>(&field),
+                                              static_cast<QStyleOption*>(&button)}) {
+                        opt->palette = pal;
+                        opt->state = state;
                     }
-            if (pass == 0) frames = window.cachedFrames();
+                    field.rect = QRect(2, 1, 61, 21);
+                    field.lineWidth = pass; // framed, or not
+                    button.rect = QRect(1, 2, 13, 13);
+                    QVERIFY(nearlySame(draw(&window, S::PE_PanelLineEdit, field),
+                                       draw(fusion.get(), S::PE_PanelLineEdit, field)));
+                    for (auto e : {S::PE_IndicatorRadioButton, S::PE_IndicatorCheckBox})
+                        QVERIFY2(
+                            nearlySame(draw(&window, e, button), draw(fusion.get(), e, button)),
+                            qPrintable(QString::number(e)));
+                }
+            if (pass == 0) pictures = window.cachedPictures();
         }
-        QCOMPARE(window.cachedFrames(), frames);
         const bool wholePixels = std::floor(offset * ratio) == offset * ratio;
-        QCOMPARE(frames, wholePixels ? 16 : 0);
+        QCOMPARE(pictures, wholePixels ? 2 * 4 * 3 : 0);
+        QCOMPARE(window.cachedPictures(), pictures + (wholePixels ? 2 * 4 : 0)); // framed fields
     }
 
 private:
+    // What every named control of a window shows, a line each, by name.
+    static QStringList state(const QWidget& window) {
+        QStringList lines;
+        for (const QWidget* c : window.findChildren<QWidget*>()) {
+            if (c->objectName().isEmpty() || c->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            QString line = c->objectName() + u' ' + c->metaObject()->className();
+            line += QStringLiteral(" hidden=%1 enabled=%2 colour=%3 font=%4 at=%5,%6,%7,%8")
+                        .arg(c->isHidden())
+                        .arg(c->isEnabled())
+                        .arg(c->palette().color(c->foregroundRole()).name(), c->font().toString())
+                        .arg(c->x())
+                        .arg(c->y())
+                        .arg(c->width())
+                        .arg(c->height());
+            for (const char* p :
+                 {"text", "currentIndex", "currentText", "checked", "fillColor", "borderColor",
+                  "maxLength", "readOnly", "accessibleName", "accessibleDescription"})
+                if (const QVariant v = c->property(p); v.isValid())
+                    line += u' ' + QLatin1String(p) + u'=' + v.toString();
+            lines << line;
+        }
+        lines.sort();
+        return lines;
+    }
     // Two pictures alike to one level of each colour channel.
     static bool nearlySame(const QImage& a, const QImage& b) {
         if (a.size() != b.size()) return false;

@@ -115,6 +115,8 @@ QList<QWidget*> BasesTab::focusChain() const {
             Option1[0], Option1[1], Text4, Text5, Text6, Raz2};
 }
 
+bool BasesTab::pointChosen() const { return Option2[0]->isChecked(); }
+
 void BasesTab::uri() {
     // Text1: U, Text2: I, Text3: R (volts, amperes, ohms).
     const auto out = calc::ohm(leading(Text1), leading(Text2), leading(Text3));

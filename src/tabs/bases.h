@@ -17,6 +17,7 @@ public:
     explicit BasesTab(QWidget* panel);
     void start(int maxLength); // its part of the start-up
     QList<QWidget*> focusChain() const;
+    bool pointChosen() const; // the point, rather than the comma, is the decimal separator
 
 signals:
     void resistanceComputed(double ohms); // Ohm's law R, or R of P = R * I²

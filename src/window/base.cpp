@@ -1,5 +1,7 @@
 #include "window/base.h"
 
+#include <QEvent>
+
 #include "tabs/bases.h"
 #include "tabs/help.h"
 #include "tabs/led.h"
@@ -19,7 +21,7 @@ constexpr int kStripWidth = 375;
 
 QString Base::title() { return QStringLiteral("Kirel -   ") + HelpTab::webAddress(); }
 
-Base::Base(QWidget* parent) : QWidget(parent) {
+Base::Base(Build build, QWidget* parent) : QWidget(parent) {
     installAccessibleFactory();
     setObjectName(QStringLiteral("Base"));
     setWindowTitle(title());
@@ -39,11 +41,6 @@ Base::Base(QWidget* parent) : QWidget(parent) {
         Picture1[i] = build::panel(this, name.constData(), twRect(360, 0, 5055, kHeight));
     }
     bases_ = std::make_unique<BasesTab>(Picture1[Bases]);
-    led_ = std::make_unique<LedTab>(Picture1[Led]);
-    zener_ = std::make_unique<ZenerTab>(Picture1[Zener]);
-    trans_ = std::make_unique<TransTab>(Picture1[Trans]);
-    resis_ = std::make_unique<ResisTab>(Picture1[Resis]);
-    help_ = std::make_unique<HelpTab>(Picture1[Help]);
 
     // The main tabs run down the left edge, over the panels' left margin.
     const int tabCount = 6;
@@ -55,27 +52,59 @@ Base::Base(QWidget* parent) : QWidget(parent) {
         TabStrip1->addTaggedTab(QString::fromUtf8(captions[i]), QString::number(i + 1));
     TabStrip1->setGeometry(0, 0, tw(kStripWidth), tw(kHeight));
     TabStrip1->raise();
-
-    connectTabs();
-    setupKeyboard();
-    setupAccessibility();
-    Form_Load();
+    connect(TabStrip1, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
+    connect(bases_.get(), &BasesTab::resistanceComputed, this, &Base::handOver);
+    startShown();
+    if (build == Build::AllNow) finishBuilding();
 }
 
 Base::~Base() = default;
 
+// The other tabs are built once the window has painted: posted from its first
+// paint, so they come after the paint is on the screen and before anything else.
+bool Base::event(QEvent* e) {
+    if (e->type() == QEvent::Paint && !led_ && !buildPosted_) {
+        buildPosted_ = true;
+        QMetaObject::invokeMethod(this, &Base::finishBuilding, Qt::QueuedConnection);
+    }
+    return QWidget::event(e);
+}
+
+void Base::finishBuilding() {
+    if (led_) return;
+    buildHidden();
+    startHidden();
+}
+
+void Base::buildHidden() {
+    led_ = std::make_unique<LedTab>(Picture1[Led]);
+    zener_ = std::make_unique<ZenerTab>(Picture1[Zener]);
+    trans_ = std::make_unique<TransTab>(Picture1[Trans]);
+    resis_ = std::make_unique<ResisTab>(Picture1[Resis]);
+    help_ = std::make_unique<HelpTab>(Picture1[Help]);
+    TabStrip1->raise();
+    connectTabs();
+    setupKeyboard();
+    setupAccessibility();
+}
+
+ResisTab& Base::resis() {
+    finishBuilding();
+    return *resis_;
+}
+
+void Base::handOver(double ohms) {
+    resis().showResistance(ohms);
+    emit resistanceComputed(ohms);
+}
+
 // What crosses tabs: every resistance a calculator computes is handed over to
-// the colour-code tab; the zener's series list reruns the finder, as the
-// finder's own does; the decimal separator of "Bases" rules the zener's rating.
+// the colour-code tab (from "Bases" wired with the window, from the others
+// here); the zener's series list reruns the finder, as the finder's own does;
+// the decimal separator of "Bases" rules the zener's rating.
 void Base::connectTabs() {
-    connect(TabStrip1, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
-    const auto handOver = [this](double ohms) {
-        resis_->showResistance(ohms);
-        emit resistanceComputed(ohms);
-    };
-    connect(bases_.get(), &BasesTab::resistanceComputed, this, handOver);
-    connect(led_.get(), &LedTab::resistanceComputed, this, handOver);
-    connect(zener_.get(), &ZenerTab::resistanceComputed, this, handOver);
+    connect(led_.get(), &LedTab::resistanceComputed, this, &Base::handOver);
+    connect(zener_.get(), &ZenerTab::resistanceComputed, this, &Base::handOver);
     connect(zener_.get(), &ZenerTab::seriesPicked, resis_.get(), &ResisTab::calculr);
     connect(bases_.get(), &BasesTab::decimalPointChosen, zener_.get(), &ZenerTab::setPointDecimal);
 }
@@ -83,6 +112,7 @@ void Base::connectTabs() {
 void Base::selectTab(int index) { TabStrip1->setCurrentIndex(index); }
 
 void Base::TabStrip1_Click() {
+    finishBuilding();
     for (QWidget* p : Picture1) p->hide();
     const int k = TabStrip1->tag(TabStrip1->currentIndex()).toInt();
     if (k >= 1 && k <= int(Picture1.size())) Picture1[k - 1]->show();

@@ -19,8 +19,16 @@ class ZenerTab;
 class Base : public QWidget {
     Q_OBJECT
 public:
-    explicit Base(QWidget* parent = nullptr);
+    // How the window builds its tabs. AllNow: every tab before the constructor
+    // returns. ShownFirst, as the program starts: the "Bases" tab, the one shown
+    // at start, then the others right after the window's first paint, before
+    // the next input is handled, or at once when something needs them (a tab
+    // picked, a resistance handed over). Either way the window ends the same.
+    enum class Build { AllNow, ShownFirst };
+    explicit Base(Build build = Build::AllNow, QWidget* parent = nullptr);
     ~Base() override;
+    // Builds and starts the tabs not built yet; nothing when all are.
+    void finishBuilding();
 
     static QString title(); // "Kirel -   " + the web address
 
@@ -28,7 +36,7 @@ public:
     enum Tab { Bases, Led, Zener, Trans, Resis, Help };
     void selectTab(int index);
     // The colour-code tab, which takes the hand-over (ResisTab::showResistance).
-    ResisTab& resis() { return *resis_; }
+    ResisTab& resis();
     // The start-up (window/startup.cpp), which the constructor runs; run again,
     // it starts over.
     void Form_Load();
@@ -37,9 +45,16 @@ signals:
     // A calculator tab computed a resistance; the colour-code tab has shown it.
     void resistanceComputed(double ohms);
 
+protected:
+    bool event(QEvent* e) override;
+
 private:
     void TabStrip1_Click();
+    void buildHidden();  // the tabs but "Bases", wired to it
+    void startShown();   // window/startup.cpp: what the first paint shows
+    void startHidden();  // (the same): the rest of the start-up
     void connectTabs();
+    void handOver(double ohms); // a computed resistance, to the colour-code tab
     void setupKeyboard();                   // window/keyboard.cpp: Tab order and tab shortcuts
     void setupAccessibility();              // window/accessibility.cpp
     static void installAccessibleFactory(); // (the same), before any control exists
@@ -55,4 +70,5 @@ private:
     std::unique_ptr<TransTab> trans_;
     std::unique_ptr<ResisTab> resis_;
     std::unique_ptr<HelpTab> help_;
+    bool buildPosted_ = false; // the tabs but "Bases" are to be built after the first paint
 };

@@ -12,15 +12,21 @@ namespace {
 constexpr int kMaxLength = 5; // characters of a numeric input field
 }
 
-void Base::Form_Load() {
-    help_->start();
-
+// What the first paint shows: the "Bases" tab, started.
+void Base::startShown() {
     for (QWidget* p : Picture1) p->hide();
     Picture1[Bases]->show();
+    bases_->start(kMaxLength);
+}
+
+// The other tabs, once built. The decimal separator chosen on "Bases" is read
+// here: the zener tab did not exist yet when "Bases" chose it.
+void Base::startHidden() {
+    help_->start();
     led_->start(kMaxLength);
     zener_->start(kMaxLength);
+    zener_->setPointDecimal(bases_->pointChosen());
     resis_->start();
-    bases_->start(kMaxLength);
     trans_->start(kMaxLength);
 
     // Each list is filled silently, then given its start index so that its
@@ -28,4 +34,12 @@ void Base::Form_Load() {
     resis_->fillBandLists();
     zener_->fillLists();
     resis_->fillFinderLists();
+}
+
+void Base::Form_Load() {
+    startShown();
+    if (led_)
+        startHidden();
+    else
+        finishBuilding();
 }

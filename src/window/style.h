@@ -1,15 +1,18 @@
 #pragma once
-// The window's style: Fusion, with the frame of a text field drawn once per
-// look and then copied. Fusion strokes each field's rounded, antialiased frame
-// anew at every repaint, and a keystroke repaints the field typed into and
-// every result it changes; copying a drawn frame costs a small part of that.
-// What is copied is Fusion's own drawing of the frame (where its translucent
-// lines cross, one level of colour may differ); off whole device pixels, where
-// a copy would not land exactly, the frame is drawn as Fusion draws it.
+// The window's style: Fusion, with the small pictures that many controls share
+// drawn once per look and then copied: the frame of a text field, the circle
+// of an option button, the box of a check box. Fusion strokes them anew,
+// antialiased, at every repaint, and a keystroke repaints the field typed into
+// and every result it changes; copying a drawn picture costs a small part of
+// that. What is copied is Fusion's own drawing (where its translucent lines
+// cross, one level of colour may differ); off whole device pixels, where a copy
+// would not land exactly, Fusion draws as it always does.
 
 #include <QHash>
+#include <QPalette>
 #include <QPixmap>
 #include <QProxyStyle>
+#include <array>
 
 namespace kirel {
 
@@ -20,22 +23,27 @@ public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
 
-    // Frames drawn so far (one per size, state and colours in use).
-    qsizetype cachedFrames() const { return frames_.size(); }
+    // Pictures drawn so far (one per element, size, state and colours in use).
+    qsizetype cachedPictures() const { return pictures_.size(); }
 
 private:
     struct Key {
+        PrimitiveElement element;
         int width, height, lineWidth;
         unsigned state;
         qreal ratio;
-        QRgb base, window, highlight;
+        std::array<QRgb, QPalette::NColorRoles> colours;
         bool operator==(const Key&) const = default;
     };
     friend size_t qHash(const Key& k, size_t seed) noexcept {
-        return qHashMulti(seed, k.width, k.height, k.lineWidth, k.state, k.ratio, k.base, k.window,
-                          k.highlight);
+        seed = qHashMulti(seed, int(k.element), k.width, k.height, k.lineWidth, k.state, k.ratio);
+        return qHashRange(k.colours.begin(), k.colours.end(), seed);
     }
-    mutable QHash<Key, QPixmap> frames_;
+    template <class Option>
+    void drawCopied(PrimitiveElement element, const Option& option, int lineWidth,
+                    QPainter* painter, const QWidget* widget) const;
+
+    mutable QHash<Key, QPixmap> pictures_;
 };
 
 } // namespace kirel

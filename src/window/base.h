@@ -50,11 +50,11 @@ protected:
 
 private:
     void TabStrip1_Click();
-    void buildHidden();  // the tabs but "Bases", wired to it
-    void startShown();   // window/startup.cpp: what the first paint shows
-    void startHidden();  // (the same): the rest of the start-up
+    void buildHidden(); // the tabs but "Bases", wired to it
+    void startShown();  // window/startup.cpp: what the first paint shows
+    void startHidden(); // (the same): the rest of the start-up
     void connectTabs();
-    void handOver(double ohms); // a computed resistance, to the colour-code tab
+    void handOver(double ohms);             // a computed resistance, to the colour-code tab
     void setupKeyboard();                   // window/keyboard.cpp: Tab order and tab shortcuts
     void setupAccessibility();              // window/accessibility.cpp
     static void installAccessibleFactory(); // (the same), before any control exists

@@ -8,7 +8,7 @@
 namespace kirel {
 
 namespace {
-constexpr qsizetype kMostPictures = 256; // a bound, far above what one window uses
+constexpr qsizetype kMostFrames = 256; // a bound, far above what one window uses
 
 // True when what is drawn at the painter's origin lands on whole device
 // pixels, unscaled but for the device's own ratio: a copy is then exact.
@@ -25,41 +25,37 @@ Style::Style() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 void Style::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                           const QWidget* widget) const {
     const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
-    if (!option->rect.isEmpty() && option->palette.base().style() == Qt::SolidPattern &&
-        copiesExactly(painter, ratio)) {
-        if (element == PE_PanelLineEdit) {
-            if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option))
-                return drawCopied(element, *frame, frame->lineWidth, painter, widget);
-        } else if (element == PE_IndicatorRadioButton || element == PE_IndicatorCheckBox) {
-            if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option))
-                return drawCopied(element, *button, 0, painter, widget);
-        }
-    }
+    if (element == PE_PanelLineEdit && !option->rect.isEmpty() &&
+        option->palette.base().style() == Qt::SolidPattern && copiesExactly(painter, ratio))
+        if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option))
+            return drawCopied(*frame, painter, widget);
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
-template <class Option>
-void Style::drawCopied(PrimitiveElement element, const Option& option, int lineWidth,
-                       QPainter* painter, const QWidget* widget) const {
+void Style::drawCopied(const QStyleOptionFrame& option, QPainter* painter,
+                       const QWidget* widget) const {
     const qreal ratio = painter->device()->devicePixelRatio();
-    Key key{element,   option.rect.width(),    option.rect.height(),
-            lineWidth, unsigned(option.state), ratio,
+    Key key{option.rect.width(),
+            option.rect.height(),
+            option.lineWidth,
+            unsigned(option.state),
+            ratio,
             {}};
     for (int role = 0; role < QPalette::NColorRoles; ++role)
         if (role != QPalette::NoRole)
             key.colours[role] = option.palette.color(QPalette::ColorRole(role)).rgba();
-    auto found = pictures_.constFind(key);
-    if (found == pictures_.constEnd()) {
+    auto found = frames_.constFind(key);
+    if (found == frames_.constEnd()) {
         QPixmap drawn(qCeil(option.rect.width() * ratio), qCeil(option.rect.height() * ratio));
         drawn.setDevicePixelRatio(ratio);
         drawn.fill(Qt::transparent);
-        Option atOrigin = option;
+        QStyleOptionFrame atOrigin = option;
         atOrigin.rect.moveTopLeft(QPoint(0, 0));
         QPainter p(&drawn);
-        QProxyStyle::drawPrimitive(element, &atOrigin, &p, widget);
+        QProxyStyle::drawPrimitive(PE_PanelLineEdit, &atOrigin, &p, widget);
         p.end();
-        if (pictures_.size() >= kMostPictures) pictures_.clear();
-        found = pictures_.insert(key, drawn);
+        if (frames_.size() >= kMostFrames) frames_.clear();
+        found = frames_.insert(key, drawn);
     }
     painter->drawPixmap(option.rect.topLeft(), *found);
 }

@@ -1,9 +1,8 @@
 #pragma once
-// The window's style: Fusion, with the small pictures that many controls share
-// drawn once per look and then copied: the frame of a text field, the circle
-// of an option button, the box of a check box. Fusion strokes them anew,
+// The window's style: Fusion, with the frame of a text field drawn once per
+// look and then copied. Fusion strokes each frame anew, rounded and
 // antialiased, at every repaint, and a keystroke repaints the field typed into
-// and every result it changes; copying a drawn picture costs a small part of
+// and every result it changes; copying a drawn frame costs a small part of
 // that. What is copied is Fusion's own drawing (where its translucent lines
 // cross, one level of colour may differ); off whole device pixels, where a copy
 // would not land exactly, Fusion draws as it always does.
@@ -12,6 +11,7 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QStyleOptionFrame>
 #include <array>
 
 namespace kirel {
@@ -23,12 +23,11 @@ public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
 
-    // Pictures drawn so far (one per element, size, state and colours in use).
-    qsizetype cachedPictures() const { return pictures_.size(); }
+    // Frames drawn so far (one per size, state and colours in use).
+    qsizetype cachedFrames() const { return frames_.size(); }
 
 private:
     struct Key {
-        PrimitiveElement element;
         int width, height, lineWidth;
         unsigned state;
         qreal ratio;
@@ -36,14 +35,13 @@ private:
         bool operator==(const Key&) const = default;
     };
     friend size_t qHash(const Key& k, size_t seed) noexcept {
-        seed = qHashMulti(seed, int(k.element), k.width, k.height, k.lineWidth, k.state, k.ratio);
+        seed = qHashMulti(seed, k.width, k.height, k.lineWidth, k.state, k.ratio);
         return qHashRange(k.colours.begin(), k.colours.end(), seed);
     }
-    template <class Option>
-    void drawCopied(PrimitiveElement element, const Option& option, int lineWidth,
-                    QPainter* painter, const QWidget* widget) const;
+    void drawCopied(const QStyleOptionFrame& option, QPainter* painter,
+                    const QWidget* widget) const;
 
-    mutable QHash<Key, QPixmap> pictures_;
+    mutable QHash<Key, QPixmap> frames_;
 };
 
 } // namespace kirel

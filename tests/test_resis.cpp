@@ -125,8 +125,8 @@ private slots:
              "Combo10!=open; Label8(2)=0; Shape4=shown; Combo4=Noir; Line10=shown; Line11=shown; "
              "Line12=shown; finder=91 < 100 Ohms < 110 green"},
             // The SMD marking.
-            {"a letter is refused", "Combo1=CMS/SMD; cms1=4; cms2=x; cms3=3",
-             "cms2=; value=4 k Ohms"},
+            {"a letter is refused, one digit a field", "Combo1=CMS/SMD; cms1=47; cms2=x; cms3=3",
+             "cms1=4; cms2=; value=4 k Ohms"},
             {"incomplete marking completed",
              "Combo1=CMS/SMD; cms1=9; cms2=1; Combo1=4 anneaux; Combo1=CMS/SMD; cms3=0",
              "value=91 Ohms"},

@@ -132,8 +132,9 @@ inline QString read(const Base& w, const QString& name) {
     }
     if (name.endsWith(u'!')) {
         const QComboBox* list = w.findChild<QComboBox*>(base);
-        return (isLocked(list) ? QStringLiteral("locked") : QStringLiteral("open")) +
-               (textColour(list) == theme::scrollBar() ? QStringLiteral(" grey") : QString());
+        const bool typed = list->lineEdit() && !list->lineEdit()->isReadOnly(); // a paste would do
+        return QLatin1String(isLocked(list) && !typed ? "locked" : "open") +
+               QLatin1String(textColour(list) == theme::scrollBar() ? " grey" : "");
     }
     const QWidget* c = w.findChild<QWidget*>(name);
     if (!c) return QStringLiteral("(none)");

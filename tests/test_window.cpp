@@ -126,7 +126,7 @@ private slots:
 
     // Keyboard habits: the keypad's decimal key types the locale's separator,
     // Return and Enter press a button, Up and Down walk the tab
-    // strip, which shows its focus; the fixed-size window has no maximise button.
+    // strip, which shows its focus; the fixed-size, titled window has no maximise button.
     void keyboardHabits() {
         for (auto [locale, typed] : {std::pair{"fr", "0,5"}, {"de_DE", "0,5"}, {"en_US", "0.5"}}) {
             testing::act(
@@ -153,9 +153,9 @@ private slots:
             QTest::keyClick(strip, key);
             QCOMPARE(strip->currentIndex(), tab);
         }
-        QVERIFY(
-            w->windowFlags().testFlags(Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint) &&
-            !w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        const Qt::WindowFlags flags = w->windowFlags();
+        QVERIFY(flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint) &&
+                !flags.testFlag(Qt::WindowMaximizeButtonHint) && w->windowTitle().size() > 8);
     }
 
     // Qt's own texts are French as well, whatever the locale: a field's menu.
@@ -286,8 +286,7 @@ private slots:
         QTest::addColumn<QString>("before"); // done before the first paint
         QTest::addColumn<QString>("after");
         const char* const rows[][3] = {
-            {"left alone", "", "tab=4"},
-            {"comma chosen", "Option2(1)", "tab=2; Text28=12; Text27=5.1; Text26=20"},
+            {"left alone, then the zener", "", "tab=2; Text28=12; Text27=5.1; Text26=20; tab=4"},
             {"resistance typed", "Text3=47", ""},
             {"power mode, resistance handed", "Option1(1); Text6=2", "tab=4"},
             {"tab picked", "tab=4", "Combo1=4 anneaux"},

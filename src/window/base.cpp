@@ -82,7 +82,6 @@ void Base::buildHidden() {
     trans_ = std::make_unique<TransTab>(Picture1[Trans]);
     resis_ = std::make_unique<ResisTab>(Picture1[Resis]);
     help_ = std::make_unique<HelpTab>(Picture1[Help]);
-    TabStrip1->raise();
     connectTabs();
     setupKeyboard();
     setupAccessibility();

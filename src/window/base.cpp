@@ -61,12 +61,11 @@ Base::Base(Build build, QWidget* parent) : QWidget(parent) {
 Base::~Base() = default;
 
 // The other tabs are built once the window has painted: posted from its first
-// paint, so they come after the paint is on the screen and before anything else.
+// paint, so they come after the paint is on the screen and before anything else
+// (a second paint before then posts again, which finds them built).
 bool Base::event(QEvent* e) {
-    if (e->type() == QEvent::Paint && !led_ && !buildPosted_) {
-        buildPosted_ = true;
+    if (e->type() == QEvent::Paint && !led_)
         QMetaObject::invokeMethod(this, &Base::finishBuilding, Qt::QueuedConnection);
-    }
     return QWidget::event(e);
 }
 

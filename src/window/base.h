@@ -70,5 +70,4 @@ private:
     std::unique_ptr<TransTab> trans_;
     std::unique_ptr<ResisTab> resis_;
     std::unique_ptr<HelpTab> help_;
-    bool buildPosted_ = false; // the tabs but "Bases" are to be built after the first paint
 };

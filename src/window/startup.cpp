@@ -38,8 +38,6 @@ void Base::startHidden() {
 
 void Base::Form_Load() {
     startShown();
-    if (led_)
-        startHidden();
-    else
-        finishBuilding();
+    if (!led_) buildHidden();
+    startHidden();
 }

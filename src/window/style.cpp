@@ -28,13 +28,12 @@ void Style::drawPrimitive(PrimitiveElement element, const QStyleOption* option, 
     if (element == PE_PanelLineEdit && !option->rect.isEmpty() &&
         option->palette.base().style() == Qt::SolidPattern && copiesExactly(painter, ratio))
         if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option))
-            return drawCopied(*frame, painter, widget);
+            return drawCopied(*frame, ratio, painter, widget);
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
-void Style::drawCopied(const QStyleOptionFrame& option, QPainter* painter,
+void Style::drawCopied(const QStyleOptionFrame& option, qreal ratio, QPainter* painter,
                        const QWidget* widget) const {
-    const qreal ratio = painter->device()->devicePixelRatio();
     Key key{option.rect.width(),
             option.rect.height(),
             option.lineWidth,

@@ -38,7 +38,7 @@ private:
         seed = qHashMulti(seed, k.width, k.height, k.lineWidth, k.state, k.ratio);
         return qHashRange(k.colours.begin(), k.colours.end(), seed);
     }
-    void drawCopied(const QStyleOptionFrame& option, QPainter* painter,
+    void drawCopied(const QStyleOptionFrame& option, qreal ratio, QPainter* painter,
                     const QWidget* widget) const;
 
     mutable QHash<Key, QPixmap> frames_;

@@ -1,4 +1,4 @@
-// libFuzzer target over the number rules of every field (window/numbers.h).
+// libFuzzer target over the number rules of every field (numbers/numbers.h).
 //
 // Each input is read three ways:
 //  - as doubles, 8 bytes at a time: every finite one is written by the writing
@@ -21,7 +21,7 @@
 #include <cstring>
 #include <string>
 
-#include "window/numbers.h"
+#include "numbers/numbers.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "window/numbers.h"
+#include "numbers/numbers.h"
 
 using namespace numbers;
 

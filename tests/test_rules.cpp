@@ -6,7 +6,7 @@
 
 #include "calc/calculators.h"
 #include "codes/readers.h"
-#include "window/theme.h"
+#include "kit/theme.h"
 
 namespace {
 using calc::Num;

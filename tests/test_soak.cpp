@@ -6,8 +6,8 @@
 #include <QCheckBox>
 #include <QRandomGenerator>
 
+#include "numbers/numbers.h"
 #include "testing.h"
-#include "window/numbers.h"
 
 namespace {
 const QString kAlphabet = QStringLiteral("0123456789.,-+eE xa");

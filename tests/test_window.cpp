@@ -12,8 +12,8 @@
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
 
+#include "kit/style.h"
 #include "testing.h"
-#include "window/style.h"
 
 class TestWindow : public testing::WindowSuite {
     Q_OBJECT

@@ -15,12 +15,12 @@
 #include <memory>
 #include <optional>
 
+#include "kit/controls.h"
+#include "kit/theme.h"
+#include "numbers/numbers.h"
 #include "tabs/resis.h"
 #include "window/app.h"
 #include "window/base.h"
-#include "window/controls.h"
-#include "window/numbers.h"
-#include "window/theme.h"
 
 namespace testing {
 

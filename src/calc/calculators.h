@@ -10,7 +10,7 @@
 
 #include <optional>
 
-#include "calc/steps.h"
+#include "numbers/steps.h"
 
 namespace calc {
 

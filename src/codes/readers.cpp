@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "window/numbers.h"
+#include "numbers/numbers.h"
 
 namespace codes {
 

@@ -5,8 +5,8 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "window/build.h"
-#include "window/controls.h"
+#include "kit/build.h"
+#include "kit/controls.h"
 
 using namespace build;
 

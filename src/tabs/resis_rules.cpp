@@ -12,10 +12,10 @@
 #include <QSignalBlocker>
 
 #include "codes/readers.h"
+#include "kit/controls.h"
+#include "kit/panelkit.h"
+#include "kit/theme.h"
 #include "tabs/resis.h"
-#include "window/controls.h"
-#include "window/panelkit.h"
-#include "window/theme.h"
 
 using codes::Mode;
 

@@ -7,9 +7,9 @@
 #include <QLineEdit>
 
 #include "calc/calculators.h"
-#include "window/build.h"
-#include "window/controls.h"
-#include "window/panelkit.h"
+#include "kit/build.h"
+#include "kit/controls.h"
+#include "kit/panelkit.h"
 
 using namespace build;
 

@@ -9,9 +9,9 @@
 
 #include "calc/calculators.h"
 #include "codes/readers.h"
-#include "window/build.h"
-#include "window/controls.h"
-#include "window/panelkit.h"
+#include "kit/build.h"
+#include "kit/controls.h"
+#include "kit/panelkit.h"
 
 using namespace build;
 using kit::inLocale;

@@ -10,8 +10,8 @@
 #include <QAccessibleObject>
 #include <QToolButton>
 
+#include "kit/controls.h"
 #include "window/base.h"
-#include "window/controls.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <QTranslator>
 #include <utility>
 
-#include "window/controls.h"
-#include "window/style.h"
+#include "kit/controls.h"
+#include "kit/style.h"
 
 namespace {
 // The window icon, drawn from its vector file at whatever size is asked for:

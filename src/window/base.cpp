@@ -2,15 +2,15 @@
 
 #include <QEvent>
 
+#include "kit/build.h"
+#include "kit/controls.h"
+#include "kit/theme.h"
 #include "tabs/bases.h"
 #include "tabs/help.h"
 #include "tabs/led.h"
 #include "tabs/resis.h"
 #include "tabs/trans.h"
 #include "tabs/zener.h"
-#include "window/build.h"
-#include "window/controls.h"
-#include "window/theme.h"
 
 namespace {
 // The client area, in twips.

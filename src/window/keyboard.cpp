@@ -8,13 +8,13 @@
 #include <QLocale>
 #include <QShortcut>
 
+#include "kit/controls.h"
 #include "tabs/bases.h"
 #include "tabs/led.h"
 #include "tabs/resis.h"
 #include "tabs/trans.h"
 #include "tabs/zener.h"
 #include "window/base.h"
-#include "window/controls.h"
 
 namespace {
 // Keys of the text fields beyond Qt's own (it knows Ctrl+Shift+Z only, here).

@@ -1,4 +1,4 @@
-#include "window/lists.h"
+#include "kit/lists.h"
 
 #include <QComboBox>
 #include <QEvent>

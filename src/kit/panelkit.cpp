@@ -1,13 +1,13 @@
-#include "window/panelkit.h"
+#include "kit/panelkit.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "window/build.h"
-#include "window/controls.h"
-#include "window/lists.h"
+#include "kit/build.h"
+#include "kit/controls.h"
+#include "kit/lists.h"
 
 namespace kit {
 

@@ -8,7 +8,7 @@
 // calculator simply goes on with its next step. The arithmetic below carries
 // this through a whole formula; bring it into scope with `using namespace calc;`.
 
-#include "window/numbers.h"
+#include "numbers/numbers.h"
 
 namespace calc {
 

@@ -1,4 +1,4 @@
-#include "window/theme.h"
+#include "kit/theme.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "window/style.h"
+#include "kit/style.h"
 
 #include <QPainter>
 #include <QStyleFactory>

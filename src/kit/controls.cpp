@@ -1,4 +1,4 @@
-#include "window/controls.h"
+#include "kit/controls.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -16,7 +16,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "window/theme.h"
+#include "kit/theme.h"
 
 // ---- Shape ----
 

@@ -1,4 +1,4 @@
-#include "window/build.h"
+#include "kit/build.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "window/controls.h"
-#include "window/theme.h"
+#include "kit/controls.h"
+#include "kit/theme.h"
 
 namespace build {
 

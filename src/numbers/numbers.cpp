@@ -1,4 +1,4 @@
-#include "window/numbers.h"
+#include "numbers/numbers.h"
 
 #include <array>
 #include <charconv>

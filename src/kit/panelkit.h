@@ -8,7 +8,7 @@
 #include <functional>
 #include <initializer_list>
 
-#include "window/numbers.h"
+#include "numbers/numbers.h"
 
 class NoteLabel;
 class QComboBox;
@@ -50,13 +50,13 @@ void numericField(QLineEdit* field, QObject* context, std::function<void()> calc
 void fill(QComboBox* list, const QStringList& items, int start);
 
 // A list's rule runs on its picks, its typed texts and program writes of its
-// index, for as long as context lives (window/lists.h).
+// index, for as long as context lives (kit/lists.h).
 void onChoice(QComboBox* list, QObject* context, std::function<void()> rule);
 // A program write of a list's index: runs the list's rule, also when the index
 // is unchanged.
 void setIndex(QComboBox* list, int index);
 // An editable list left holding a text that is not one of its items takes
-// back an item (window/lists.h).
+// back an item (kit/lists.h).
 void commit(QComboBox* list);
 // The item an editable list shows in its edit part, exactly; -1 for none.
 int shownItem(const QComboBox* list);

@@ -1,4 +1,4 @@
-#include "calc/steps.h"
+#include "numbers/steps.h"
 
 #include <cmath>
 

@@ -46,14 +46,14 @@ public:
         : QObject(field), field_(field), calc_(std::move(calc)) {
         field->setProperty(kNumericField, true);
         field->installEventFilter(this);
-        connect(field, &QLineEdit::textChanged, context, [this] { changed(); });
+        connect(field, &QLineEdit::textChanged, context, [this] { followRule(); });
     }
 
 private:
     // A number runs the calculator. A text that is one once its points are
     // read as the locale's decimal comma is written so; any other becomes "1".
     // Either write runs this rule again, with a number.
-    void changed() {
+    void followRule() {
         const QString text = field_->text();
         if (numbers::isNumeric(text)) return calc_();
         if (stepping_) return; // an undo or redo going on to a number
@@ -68,7 +68,7 @@ private:
     // Undo and redo go on over the texts that were no number, so that a
     // keystroke or paste and the field's repair or rewrite are one step.
     // A redo that ends on a repair leaves it as the repair did: selected.
-    void step(bool back) {
+    void walkHistory(bool back) {
         stepping_ = true;
         bool passed = false;
         while (back ? field_->isUndoAvailable() : field_->isRedoAvailable()) {
@@ -77,7 +77,7 @@ private:
             passed = true;
         }
         stepping_ = false;
-        if (!numbers::isNumeric(field_->text())) return changed(); // nothing left to go to
+        if (!numbers::isNumeric(field_->text())) return followRule(); // nothing left to go to
         if (!back && passed && field_->text() == u"1") field_->selectAll();
     }
 
@@ -88,7 +88,7 @@ private:
             const QList<QAction*> entries = menu->actions();
             for (qsizetype k = 0; k < std::min<qsizetype>(2, entries.size()); ++k) {
                 disconnect(entries[k], &QAction::triggered, field_, nullptr);
-                connect(entries[k], &QAction::triggered, this, [this, k] { step(k == 0); });
+                connect(entries[k], &QAction::triggered, this, [this, k] { walkHistory(k == 0); });
             }
             menu->setAttribute(Qt::WA_DeleteOnClose);
             menu->popup(static_cast<QContextMenuEvent*>(ev)->globalPos());
@@ -98,7 +98,7 @@ private:
         const auto* key = static_cast<QKeyEvent*>(ev);
         const bool redoY = key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
         if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) || redoY) {
-            step(key->matches(QKeySequence::Undo));
+            walkHistory(key->matches(QKeySequence::Undo));
             return true;
         }
         // The keypad's decimal key sends "." or "," whatever the locale: it types

@@ -33,12 +33,12 @@ private slots:
             const char* first = "en_US";
         } rows[] = {
             {"12", "yy", 12, 12},      {"2.5", "yn", 2.5, 2.5},
-            {"2,5", "ny", 2, 2.5},     {"12.", "yn", 12, 12},
+            {"2,5", "yy", 25, 2.5},    {"12.", "yn", 12, 12},
             {" 7 ", "yy", 7, 7},       {"-4", "yy", -4, -4},
             {"+4", "yy", 4, 4},        {".5", "yn", 0.5, 0.5},
             {",5", "ny", 0, 0.5},      {"1e3", "yy", 1000, 1000},
             {"15E-1", "yy", 1.5, 1.5}, {"1e", "nn", 1, 1},
-            {"2e-", "nn", 2, 2},       {"1,5e3", "ny", 1, 1500},
+            {"2e-", "nn", 2, 2},       {"1,5e3", "yy", 15000, 1500},
             {"1.5,2", "nn", 1.5, 1.5}, {"1e999", "nn", HUGE_VAL, HUGE_VAL},
             {"12a5", "nn", 12, 12},    {"", "nn", 0, 0},
             {"-", "nn", 0, 0},         {".", "nn", 0, 0},
@@ -62,6 +62,46 @@ private slots:
                  numeric);
         QTEST(fieldNumber(text, one), "english");
         QTEST(fieldNumber(text, fr), "french");
+    }
+
+    // A number typed as it is written, key by key: every text on the way reads
+    // as the field shows it, group separators wherever they stand in the whole
+    // part (every blank, in French); elsewhere they make no number (-).
+    void typedAsWritten_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read"); // in English, French and German
+        // clang-format off
+        const char* const rows[][2] = {
+            {"1 ", "1 1 1"},         {"1 0", "- 10 -"},       {"1 00", "- 100 -"},     {"1 000", "- 1000 -"},
+            {"1\u00a0000", "- 1000 -"}, {"1\u2009000", "- 1000 -"}, {"1\u202f0", "- 10 -"}, {"1\u00a0", "1 1 1"},
+            {"1  0 0", "- 100 -"},   {"-1 0,5", "- -10.5 -"}, {"1 0e3", "- 10000 -"},  {"1.", "1 - 1"},
+            {"1.0", "1 - 10"},       {"1.00", "1 - 100"},     {"1.000", "1 - 1000"},   {"1,", "1 1 1"},
+            {"1,0", "10 1 1"},       {"1,00", "100 1 1"},     {"1,000", "1000 1 1"},   {"1.5,0", "- - 15"},
+            // In the decimals, before the first digit, in the exponent: no number.
+            {"1,5 0", "- - -"},      {"0,1 0", "- - -"},      {",5", "- 0.5 0.5"},     {".5", "0.5 - -"},
+            {",5 0", "- - -"},       {"1e3 0", "- - -"},      {"1e1,0", "- - -"},      {"- 1", "- - -"},
+        };
+        // clang-format on
+        for (auto [text, read] : rows) QTest::newRow(text) << QString::fromUtf8(text) << read;
+    }
+    void typedAsWritten() {
+        QFETCH(QString, text);
+        QFETCH(QString, read);
+        QStringList seen;
+        for (const QLocale& l : {en, fr, QLocale(QLocale::German, QLocale::Germany)}) {
+            const Num n = localeNumber(text, l);
+            seen << (n ? QString::number(*n) : QStringLiteral("-"));
+        }
+        QCOMPARE(seen.join(u' '), read);
+    }
+
+    // A "." typed or pasted into a field means the decimal comma where it means
+    // nothing else: in French, not in German (a group separator) nor in English.
+    void pointMeansTheComma() {
+        QStringList seen;
+        for (const char* name : {"fr_FR", "fr_CA", "de_DE", "it_IT", "en_US", "de_CH"})
+            seen << pointMeans(QLocale(name));
+        QCOMPARE(seen.join(u' '), ", , . . . .");
     }
 
     // The process runs under the user's C locale (Qt sets it); a comma there must

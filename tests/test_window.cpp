@@ -124,20 +124,10 @@ private slots:
         }
     }
 
-    // Keyboard habits: the keypad's decimal key types the locale's separator,
-    // Return and Enter press a button, Up and Down walk the tab
-    // strip, which shows its focus; the fixed-size, titled window has no maximise button.
+    // Keyboard habits (the numeric fields' own keys: test_typing): Return and
+    // Enter press a button, Up and Down walk the tab strip, which shows its
+    // focus; the fixed-size, titled window has no maximise button.
     void keyboardHabits() {
-        for (auto [locale, typed] : {std::pair{"fr", "0,5"}, {"de_DE", "0,5"}, {"en_US", "0.5"}}) {
-            testing::act(
-                *w, QStringLiteral("locale=%1; tab=0; Text4=0; tab=2; Valpro_txt=0").arg(locale));
-            for (QLineEdit* f : {testing::get<QLineEdit>(*w, "Text4"),
-                                 testing::get<QLineEdit>(*w, "Valpro_txt")}) {
-                QTest::keyClick(f, Qt::Key_Period, Qt::KeypadModifier);
-                QTest::keyClick(f, Qt::Key_5);
-                QCOMPARE(f->text(), QString(typed));
-            }
-        }
         testing::act(*w, "tab=0; Text1=42; Text4=42");
         for (auto [button, key] : {std::pair{testing::get<QPushButton>(*w, "Raz1"), Qt::Key_Return},
                                    {testing::get<QPushButton>(*w, "Raz2"), Qt::Key_Enter}}) {

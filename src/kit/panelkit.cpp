@@ -1,8 +1,12 @@
 #include "kit/panelkit.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
 #include <QSignalBlocker>
 
 #include "kit/build.h"
@@ -29,18 +33,96 @@ void write(NoteLabel* note, Num v) {
 }
 
 void repairToOne(QLineEdit* field) {
-    field->setText(QStringLiteral("1"));
+    field->selectAll();
+    field->insert(QStringLiteral("1")); // an edit, which the field can undo
     field->setSelection(0, 1);
 }
 
+namespace {
+// A numeric field's rule, and its keys.
+class NumericField : public QObject {
+public:
+    NumericField(QLineEdit* field, QObject* context, std::function<void()> calc)
+        : QObject(field), field_(field), calc_(std::move(calc)) {
+        field->setProperty(kNumericField, true);
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textChanged, context, [this] { followRule(); });
+    }
+
+private:
+    // A number runs the calculator. A text that is one once its points are
+    // read as the locale's decimal comma is written so; any other becomes "1".
+    // Either write runs this rule again, with a number.
+    void followRule() {
+        const QString text = field_->text();
+        if (numbers::isNumeric(text)) return calc_();
+        if (stepping_) return; // an undo or redo going on to a number
+        const QString pointed = QString(text).replace(u'.', numbers::pointMeans());
+        if (pointed == text || !numbers::isNumeric(pointed)) return repairToOne(field_);
+        const int caret = field_->cursorPosition();
+        field_->selectAll();
+        field_->insert(pointed);
+        field_->setCursorPosition(caret);
+    }
+
+    // Undo and redo go on over the texts that were no number, so that a
+    // keystroke or paste and the field's repair or rewrite are one step.
+    // A redo that ends on a repair leaves it as the repair did: selected.
+    void walkHistory(bool back) {
+        stepping_ = true;
+        bool passed = false;
+        while (back ? field_->isUndoAvailable() : field_->isRedoAvailable()) {
+            back ? field_->undo() : field_->redo();
+            if (numbers::isNumeric(field_->text())) break;
+            passed = true;
+        }
+        stepping_ = false;
+        if (!numbers::isNumeric(field_->text())) return followRule(); // nothing left to go to
+        if (!back && passed && field_->text() == u"1") field_->selectAll();
+    }
+
+    bool eventFilter(QObject*, QEvent* ev) override {
+        if (ev->type() == QEvent::ContextMenu) {
+            // The menu's Undo and Redo, its first two entries, step as the keys do.
+            QMenu* menu = field_->createStandardContextMenu();
+            const QList<QAction*> entries = menu->actions();
+            for (qsizetype k = 0; k < std::min<qsizetype>(2, entries.size()); ++k) {
+                disconnect(entries[k], &QAction::triggered, field_, nullptr);
+                connect(entries[k], &QAction::triggered, this, [this, k] { walkHistory(k == 0); });
+            }
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(static_cast<QContextMenuEvent*>(ev)->globalPos());
+            return true;
+        }
+        if (ev->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(ev);
+        const bool redoY = key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) || redoY) {
+            walkHistory(key->matches(QKeySequence::Undo));
+            return true;
+        }
+        // The keypad's decimal key sends "." or "," whatever the locale: it types
+        // the locale's decimal point; a "." from any other key, what it means.
+        const bool keypadPoint = key->modifiers() == Qt::KeypadModifier &&
+                                 (key->key() == Qt::Key_Period || key->key() == Qt::Key_Comma);
+        const bool plain =
+            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        const QString typed = keypadPoint                    ? QLocale().decimalPoint()
+                              : plain && key->text() == u"." ? numbers::pointMeans()
+                                                             : QString();
+        if (typed.isEmpty() || typed == key->text() || field_->isReadOnly()) return false;
+        field_->insert(typed);
+        return true;
+    }
+
+    QLineEdit* field_;
+    std::function<void()> calc_;
+    bool stepping_ = false;
+};
+} // namespace
+
 void numericField(QLineEdit* field, QObject* context, std::function<void()> calc) {
-    field->setProperty(kNumericField, true);
-    QObject::connect(field, &QLineEdit::textChanged, context, [field, calc] {
-        if (numbers::isNumeric(field->text()))
-            calc();
-        else
-            repairToOne(field); // runs this rule again, and the calculator with 1
-    });
+    new NumericField(field, context, std::move(calc));
 }
 
 void fill(QComboBox* list, const QStringList& items, int start) {

@@ -37,12 +37,17 @@ void write(NoteLabel* note, Num v);
 void show(QLineEdit* field, const QString& text);
 
 // A field whose text is no number becomes "1", selected with the caret at its
-// end, so that the next key replaces it. Setting the text runs the field's
-// handler again, with 1.
+// end, so that the next key replaces it: an edit of the field, which runs its
+// handler again, with 1, and which its Undo takes back.
 void repairToOne(QLineEdit* field);
 
 // The numeric-field rule: each change of the field's text runs calc when the
-// text is a number, and repairs it to "1" otherwise.
+// text is a number; a text with a "." that is one once the point is read as the
+// locale's decimal comma (French) is written so; any other is repaired to "1".
+// Undo and redo (Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z, the field's menu) take the
+// keystroke or paste and what the rule wrote after it as one step. The keypad's
+// decimal key types the locale's decimal point, a "." what pointMeans() says.
+// All of it holds from the moment the field is built.
 void numericField(QLineEdit* field, QObject* context, std::function<void()> calc);
 
 // Fills a list silently, then gives it its start index so that its handler

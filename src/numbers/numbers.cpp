@@ -24,11 +24,48 @@ bool isNumeric(const QString& text, const QLocale& locale) {
     return localeNumber(text, locale).has_value();
 }
 
+namespace {
+// The text without the group separators of its integer part: from its first
+// digit up to the first character that is neither a digit nor a separator. A
+// text whose first digit follows a decimal point (",5 0") is left as it is.
+QString ungrouped(const QString& text, const QLocale& locale) {
+    const QString group = locale.groupSeparator();
+    const bool blank = group.size() == 1 && group[0].isSpace();
+    auto separatorAt = [&](qsizetype k) -> qsizetype { // its length; 0 for none
+        if (blank) return QStringView(u" \u00a0\u2009\u202f").contains(text[k]) ? 1 : 0;
+        return !group.isEmpty() && QStringView(text).sliced(k).startsWith(group) ? group.size() : 0;
+    };
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n && !text[i].isDigit()) ++i;
+    const qsizetype first = i;
+    while (i < n && text[i].isDigit()) ++i;
+    if (i == n || !separatorAt(i) || QStringView(text).first(first).contains(locale.decimalPoint()))
+        return text; // most texts: nothing to leave out
+    QString out = text.left(i);
+    while (i < n) {
+        if (text[i].isDigit()) {
+            out += text[i++];
+        } else if (const qsizetype skip = separatorAt(i)) {
+            i += skip;
+        } else {
+            break;
+        }
+    }
+    return out.append(QStringView(text).sliced(i));
+}
+} // namespace
+
 Num localeNumber(const QString& text, const QLocale& locale) {
     bool ok = false;
-    const double v = locale.toDouble(text, &ok);
+    const double v = locale.toDouble(ungrouped(text, locale), &ok);
     if (!ok) return std::nullopt;
     return finite(v);
+}
+
+QString pointMeans(const QLocale& locale) {
+    const QString point = locale.decimalPoint();
+    return point == u"," && locale.groupSeparator() != u"." ? point : QStringLiteral(".");
 }
 
 double fieldNumber(const QString& text, const QLocale& locale) {

@@ -15,7 +15,7 @@ using Num = std::optional<double>;
 // Empty for NaN and infinities, the value otherwise.
 Num finite(double v);
 
-// Numeric test: the locale's own conversion accepts the whole text (blanks around
+// Numeric test: the locale reading below accepts the whole text (blanks around
 // it, sign, decimal and group separators, exponent). "", "-", ".", "abc", "12a"
 // and overflowing texts such as "1e999" are not numeric.
 bool isNumeric(const QString& text, const QLocale& locale = QLocale());
@@ -30,7 +30,17 @@ bool isNumeric(const QString& text, const QLocale& locale = QLocale());
 double leadingNumber(const QString& text, const QLocale& locale = QLocale());
 
 // Locale reading: the whole text by the locale; empty on a conversion error.
+// A number is typed as it is written: the group separators that stand in its
+// integer part after the first digit are left out wherever they stand ("1 0"
+// reads 10 in French, "1.0" in German, "1,0" in English), and where the
+// locale's separator is a blank every blank is one (U+0020, U+00A0, U+2009,
+// U+202F). A separator before the first digit or in the decimals makes no number.
 Num localeNumber(const QString& text, const QLocale& locale = QLocale());
+
+// What a "." typed or pasted into a numeric field stands for: the locale's
+// decimal comma where the point means nothing else (French), else the point
+// itself (the German group separator, the English decimal point).
+QString pointMeans(const QLocale& locale = QLocale());
 
 // What a field holds: a text the numeric test accepts is the number the locale
 // conversion gives (group separators, any blank, U+2212, the locale's digits);

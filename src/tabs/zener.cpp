@@ -78,8 +78,7 @@ ZenerTab::ZenerTab(QWidget* p) {
     zdm = picture(p, "zdm", ":/assets/lamp_yellow.svg", lamp);
 
     for (QLineEdit* f : {Text26, Text27, Text28}) kit::numericField(f, this, [this] { zener(); });
-    Valpro_txt->setProperty(kNumericField, true);
-    connect(Valpro_txt, &QLineEdit::textChanged, this, [this] { Valpro_txt_Change(); });
+    kit::numericField(Valpro_txt, this, [this] { Valpro_txt_Change(); });
     connect(zdofflimit, &ClickLabel::clicked, this, [this] { zdofflimit_Click(); });
     kit::onChoice(Combo7[0], this, [this] { emit seriesPicked(); });
     kit::name({{Combo7[0], "Décade", "", Label1[1]}});
@@ -120,10 +119,7 @@ void ZenerTab::zener() {
 
 void ZenerTab::Valpro_txt_Change() {
     const kit::Num chosen = inLocale(Valpro_txt);
-    if (!chosen) {
-        kit::repairToOne(Valpro_txt); // runs this handler again, with 1 ohm
-        return;
-    }
+    if (!chosen) return; // never shown: the field's rule repairs it to 1 ohm at once
     const auto read = pointdec ? leading : inLocale;
     const auto out =
         calc::zenerRating(read(Text28), read(Text27), read(Text26), *chosen, inLocale(Text29));

@@ -54,6 +54,7 @@ Base::Base(Build build, QWidget* parent) : QWidget(parent) {
     TabStrip1->raise();
     connect(TabStrip1, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
     connect(bases_.get(), &BasesTab::resistanceComputed, this, &Base::handOver);
+    setupShortcuts();
     startShown();
     if (build == Build::AllNow) finishBuilding();
 }

@@ -55,7 +55,8 @@ private:
     void startHidden(); // (the same): the rest of the start-up
     void connectTabs();
     void handOver(double ohms);             // a computed resistance, to the colour-code tab
-    void setupKeyboard();                   // window/keyboard.cpp: Tab order and tab shortcuts
+    void setupShortcuts();                  // window/keyboard.cpp: the tab shortcuts
+    void setupKeyboard();                   // (the same): Tab order, Ctrl+Y of the other fields
     void setupAccessibility();              // window/accessibility.cpp
     static void installAccessibleFactory(); // (the same), before any control exists
 

@@ -1,11 +1,11 @@
 // Keyboard: the Tab key walks each tab's inputs in reading order, the main tabs
-// change with Ctrl+Tab / Ctrl+Shift+Tab and Ctrl+PgDown / Ctrl+PgUp; every text
-// field redoes with Ctrl+Y, and the keypad's decimal key types the locale's
-// decimal separator in the numeric fields.
+// change with Ctrl+Tab / Ctrl+Shift+Tab and Ctrl+PgDown / Ctrl+PgUp from the
+// first paint on, and every text field redoes with Ctrl+Y (the numeric fields
+// have their own undo, redo and decimal keys from the moment they are built:
+// kit::numericField).
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QLocale>
 #include <QShortcut>
 
 #include "kit/controls.h"
@@ -17,26 +17,17 @@
 #include "window/base.h"
 
 namespace {
-// Keys of the text fields beyond Qt's own (it knows Ctrl+Shift+Z only, here).
+// Ctrl+Y in the text fields beyond the numeric ones (Qt knows Ctrl+Shift+Z only, here).
 class FieldKeys : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* obj, QEvent* ev) override {
-        if (ev->type() != QEvent::KeyPress) return false;
-        auto* field = static_cast<QLineEdit*>(obj);
-        const auto* key = static_cast<QKeyEvent*>(ev);
-        if (key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
-            field->redo();
-            return true;
-        }
-        // The keypad's key sends "." (or "," on some layouts) whatever the locale.
-        const bool keypadPoint = key->modifiers() == Qt::KeypadModifier &&
-                                 (key->key() == Qt::Key_Period || key->key() == Qt::Key_Comma);
-        if (!keypadPoint || !field->property(kNumericField).toBool() || field->isReadOnly())
+        if (ev->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(ev)->keyCombination() !=
+                                                  QKeyCombination(Qt::ControlModifier, Qt::Key_Y))
             return false;
-        field->insert(QLocale().decimalPoint());
+        static_cast<QLineEdit*>(obj)->redo();
         return true;
     }
 };
@@ -44,14 +35,18 @@ protected:
 
 void Base::setupKeyboard() {
     auto* keys = new FieldKeys(this);
-    for (QLineEdit* f : findChildren<QLineEdit*>()) f->installEventFilter(keys);
+    for (QLineEdit* f : findChildren<QLineEdit*>())
+        if (!f->property(kNumericField).toBool()) f->installEventFilter(keys);
 
     // One chain through every tab; the hidden panels' controls are skipped by Qt.
     QList<QWidget*> order{TabStrip1};
     order << bases_->focusChain() << led_->focusChain() << zener_->focusChain()
           << trans_->focusChain() << resis_->focusChain();
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
 
+// Before the first paint: keys that come with it find the shortcuts there.
+void Base::setupShortcuts() {
     auto step = [this](int by) {
         const int n = TabStrip1->count();
         TabStrip1->setCurrentIndex((TabStrip1->currentIndex() + by + n) % n);

@@ -33,6 +33,10 @@ manpages=(share/man/man1/kirel.1.gz share/man/fr/man1/kirel.1.gz)
 installed=(bin/kirel "share/applications/$id.desktop" "share/icons/hicolor/scalable/apps/$id.svg"
            "share/metainfo/$id.metainfo.xml" "${manpages[@]}"
            share/doc/kirel/changelog.gz share/doc/kirel/copyright)
+icon_sizes=(16 24 32 48 64 128 256)
+for size in "${icon_sizes[@]}"; do
+  installed+=("share/icons/hicolor/${size}x$size/apps/$id.png")
+done
 for f in "${installed[@]}"; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
@@ -56,6 +60,11 @@ exec_cmd=$(key Exec)
 [ -x "$prefix/bin/${exec_cmd%% *}" ] || fail "Exec=$exec_cmd is not an installed program"
 icon=$(key Icon)
 [ -e "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "Icon=$icon has no installed icon"
+for size in "${icon_sizes[@]}"; do
+  png=$prefix/share/icons/hicolor/${size}x$size/apps/$icon.png
+  file -b "$png" | grep -q "^PNG image data, $size x $size, 8-bit/color RGBA" \
+    || fail "$png: $(file -b "$png")"
+done
 [ "$(key StartupWMClass)" = "${exec_cmd%% *}" ] || fail "StartupWMClass=$(key StartupWMClass)"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
   || fail "metainfo does not launch $id.desktop"

@@ -6,7 +6,8 @@
 # With PACKAGE=1, then builds the Debian packages (scripts/build-deb.sh,
 # without their own tests) and checks the .deb's file list and dependencies,
 # lintian's verdict on the .changes (source and binary) and hardening-check's
-# on the packaged program.
+# on the packaged program, then debian/tests on the installed package when
+# autopkgtest is there.
 # Usage: check_install.sh CMAKE BUILD_DIR DESKTOP_FILE_VALIDATE APPSTREAMCLI MANDOC PACKAGE
 set -euo pipefail
 
@@ -161,6 +162,29 @@ if [ "$package" = 1 ]; then
   done
   levels=$(sed -E 's/.* -D_FORTIFY_SOURCE=([0-9]+) .*/\1/' <<<"$compiles" | sort -u)
   [ "$levels" = 3 ] || fail "not every file compiled with _FORTIFY_SOURCE=3 last"
+
+  # The as-installed test of debian/tests, run by autopkgtest on this machine
+  # (its null runner), which installs the package: so only as root, only when
+  # no kirel is installed already, and the package is purged again after.
+  # Its other dependencies are all in scripts/install-deps.sh.
+  if ! command -v autopkgtest >/dev/null; then
+    echo "autopkgtest not run: not installed"
+  elif [ "$(id -u)" -ne 0 ]; then
+    echo "autopkgtest not run: it installs the package, which needs root"
+  elif dpkg-query -W -f '${Status}' kirel 2>/dev/null | grep -q ' installed$'; then
+    echo "autopkgtest not run: a kirel package is installed on this machine"
+  else
+    trap 'dpkg --purge kirel >/dev/null 2>&1; rm -rf "$prefix"' EXIT
+    trap 'exit 1' INT TERM
+    if ! log=$(autopkgtest "$prefix"/deb/kirel_*.changes -- null 2>&1); then
+      echo "$log" | tail -n 40 >&2
+      fail "autopkgtest"
+    fi
+    dpkg --purge kirel >/dev/null
+    if dpkg-query -W -f '${Status}' kirel 2>/dev/null | grep -q ' installed$'; then
+      fail "kirel is still installed after autopkgtest"
+    fi
+  fi
 fi
 
 if [ "$failures" -ne 0 ]; then

@@ -1,7 +1,7 @@
 # The two commands of the README: `make run` and `make test`.
 # Both install any missing Debian package first (scripts/install-deps.sh).
 
-.PHONY: all deps build run test test-asan clean screenshots package check-format reproducible
+.PHONY: all deps build run test test-asan clean screenshots package check-format reproducible autopkgtest
 
 all: build
 
@@ -48,6 +48,11 @@ package:
 # other: the .deb files must be byte-identical.
 reproducible: deps
 	./scripts/reproducible.sh build/reproducible
+
+# The as-installed test of debian/tests on the packages of `make package`, run by
+# autopkgtest in a fresh Debian 12 root (mmdebstrap, installed if missing).
+autopkgtest:
+	./scripts/autopkgtest-root.sh build/autopkgtest
 
 # Every tab rendered to docs/ at 200 % (for the README) and to build/shots at 100 %,
 # in the default light style and, as *-dark.png beside them, on a dark desktop:

@@ -22,13 +22,13 @@ packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-svg-dev
   libgl-dev
-  xvfb xauth
+  xvfb xauth x11-utils
   fonts-dejavu-core fonts-liberation2
   desktop-file-utils appstream dpkg-dev file
   locales
   qt6-translations-l10n
   man-db mandoc lintian
-  debhelper devscripts
+  debhelper devscripts autopkgtest
   dbus at-spi2-core python3-pyatspi
 )
 packages+=("$@")

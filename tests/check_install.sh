@@ -6,7 +6,8 @@
 # With PACKAGE=1, then builds the Debian packages (scripts/build-deb.sh,
 # without their own tests) and checks the .deb's file list and dependencies,
 # lintian's verdict on the .changes (source and binary) and hardening-check's
-# on the packaged program.
+# on the packaged program, then debian/tests on the installed package when
+# autopkgtest is there.
 # Usage: check_install.sh CMAKE BUILD_DIR DESKTOP_FILE_VALIDATE APPSTREAMCLI MANDOC PACKAGE
 set -euo pipefail
 
@@ -33,6 +34,10 @@ manpages=(share/man/man1/kirel.1.gz share/man/fr/man1/kirel.1.gz)
 installed=(bin/kirel "share/applications/$id.desktop" "share/icons/hicolor/scalable/apps/$id.svg"
            "share/metainfo/$id.metainfo.xml" "${manpages[@]}"
            share/doc/kirel/changelog.gz share/doc/kirel/copyright)
+icon_sizes=(16 24 32 48 64 128 256)
+for size in "${icon_sizes[@]}"; do
+  installed+=("share/icons/hicolor/${size}x$size/apps/$id.png")
+done
 for f in "${installed[@]}"; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
@@ -56,6 +61,11 @@ exec_cmd=$(key Exec)
 [ -x "$prefix/bin/${exec_cmd%% *}" ] || fail "Exec=$exec_cmd is not an installed program"
 icon=$(key Icon)
 [ -e "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "Icon=$icon has no installed icon"
+for size in "${icon_sizes[@]}"; do
+  png=$prefix/share/icons/hicolor/${size}x$size/apps/$icon.png
+  file -b "$png" | grep -q "^PNG image data, $size x $size, 8-bit/color RGBA" \
+    || fail "$png: $(file -b "$png")"
+done
 [ "$(key StartupWMClass)" = "${exec_cmd%% *}" ] || fail "StartupWMClass=$(key StartupWMClass)"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
   || fail "metainfo does not launch $id.desktop"
@@ -124,20 +134,57 @@ if [ "$package" = 1 ]; then
   complaints=$(lintian --pedantic "$prefix"/deb/kirel_*.changes 2>&1 | grep -E '^[EW]: ' || true)
   [ -z "$complaints" ] || fail "lintian: $complaints"
 
-  # Debian's hardening: PIE, stack protector, full RELRO, each "yes". Fortify
-  # may find only memcpy, memmove and memset calls on buffers of unknown size,
-  # which it leaves as they are: then every compiler line must have had the flag.
+  # Debian's hardening, each "yes": PIE, stack protector, fortify (with
+  # _FORTIFY_SOURCE=3 some copies are checked), full RELRO. Beyond bookworm's
+  # defaults, debian/rules adds stack clash protection and, on amd64, control
+  # flow protection: every compiler line must have had them. hardening-check
+  # sees the first only in a function whose frame needs a probing loop (kirel
+  # has none), and says "yes" to the second only when every linked object is
+  # marked, the C library's start files included (not so in bookworm).
   dpkg-deb -x "$deb" "$prefix/unpacked"
   report=$(LC_ALL=C hardening-check "$prefix/unpacked/usr/bin/kirel" 2>&1 || true)
-  for line in 'Position Independent Executable' 'Stack protected' \
-              'Read-only relocations' 'Immediate binding'; do
-    grep -q "^ $line: yes\$" <<<"$report" || fail "hardening-check: $(grep "^ $line:" <<<"$report")"
+  lines=('Position Independent Executable' 'Stack protected' 'Fortify Source functions'
+         'Read-only relocations' 'Immediate binding')
+  flags=(-fstack-protector-strong -Werror=format-security -fstack-clash-protection)
+  if [ "$(dpkg-architecture -qDEB_HOST_ARCH)" = amd64 ]; then
+    flags+=(-fcf-protection)
+    readelf -n "$(g++ -print-file-name=crti.o)" | grep -q 'x86 feature: IBT, SHSTK' \
+      && lines+=('Control flow integrity')
+  fi
+  for line in "${lines[@]}"; do
+    grep -q "^ $line: yes\( (.*)\)\?\$" <<<"$report" \
+      || fail "hardening-check: $(grep "^ $line:" <<<"$report")"
   done
   compiles=$(grep -E '^[^ ]*(c|g|clang)\+\+ .* -o [^ ]+\.o -c ' <<<"$log" || true)
   [ -n "$compiles" ] || fail "no compiler line in the package build's log"
-  for flag in -D_FORTIFY_SOURCE=2 -fstack-protector-strong -Werror=format-security; do
+  for flag in "${flags[@]}"; do
     if grep -v -q -e " $flag " <<<"$compiles"; then fail "compiled without $flag"; fi
   done
+  levels=$(sed -E 's/.* -D_FORTIFY_SOURCE=([0-9]+) .*/\1/' <<<"$compiles" | sort -u)
+  [ "$levels" = 3 ] || fail "not every file compiled with _FORTIFY_SOURCE=3 last"
+
+  # The as-installed test of debian/tests, run by autopkgtest on this machine
+  # (its null runner), which installs the package: so only as root, only when
+  # no kirel is installed already, and the package is purged again after.
+  # Its other dependencies are all in scripts/install-deps.sh.
+  if ! command -v autopkgtest >/dev/null; then
+    echo "autopkgtest not run: not installed"
+  elif [ "$(id -u)" -ne 0 ]; then
+    echo "autopkgtest not run: it installs the package, which needs root"
+  elif dpkg-query -W -f '${Status}' kirel 2>/dev/null | grep -q ' installed$'; then
+    echo "autopkgtest not run: a kirel package is installed on this machine"
+  else
+    trap 'dpkg --purge kirel >/dev/null 2>&1; rm -rf "$prefix"' EXIT
+    trap 'exit 1' INT TERM
+    if ! log=$(autopkgtest "$prefix"/deb/kirel_*.changes -- null 2>&1); then
+      echo "$log" | tail -n 40 >&2
+      fail "autopkgtest"
+    fi
+    dpkg --purge kirel >/dev/null
+    if dpkg-query -W -f '${Status}' kirel 2>/dev/null | grep -q ' installed$'; then
+      fail "kirel is still installed after autopkgtest"
+    fi
+  fi
 fi
 
 if [ "$failures" -ne 0 ]; then

@@ -26,9 +26,24 @@ Shape::Shape(QWidget* parent, const QColor& fill, const QColor& border, int bord
 }
 
 void Shape::setFillColor(const QColor& c) {
+    rule_ = nullptr;
     if (c == fill_) return;
     fill_ = c;
     update();
+}
+
+void Shape::setFill(std::function<QColor()> rule) {
+    setFillColor(rule());
+    rule_ = std::move(rule);
+}
+
+void Shape::changeEvent(QEvent* e) {
+    if (rule_ &&
+        (e->type() == QEvent::PaletteChange || e->type() == QEvent::ApplicationPaletteChange)) {
+        fill_ = rule_();
+        update();
+    }
+    QWidget::changeEvent(e);
 }
 
 void Shape::setBorderColor(const QColor& c) {
@@ -272,7 +287,7 @@ void TabStrip::paintEvent(QPaintEvent* e) {
         p.translate(r.center().x() + 1, r.center().y());
         p.rotate(-90);
         const QRect turned(-r.height() / 2, -r.width() / 2, r.height(), r.width());
-        p.setPen(palette().color(QPalette::WindowText));
+        p.setPen(palette().color(QPalette::ButtonText)); // on the tab's button colour
         QFont f = font();
         f.setBold(i == currentIndex());
         p.setFont(f);

@@ -35,7 +35,7 @@ const Colours& current() {
     // An editable list shows its text on the base colour, any other on the button's.
     c.grey = readable(readable(pal.color(QPalette::Mid), c.background, 3),
                       pal.color(QPalette::Button), 3);
-    c.ink = readable(c.windowText, c.background, 3);
+    c.ink = readable(pal.color(QPalette::Text), c.background, 3);
     return c;
 }
 
@@ -65,9 +65,13 @@ void showGreyed(QWidget* w, bool greyed) {
         w->setPalette(QPalette()); // the palette's own colours again
 }
 
+// The panels take the base colour, and the captions on them its text colour.
 void paintWindow(QWidget* window) {
+    const QPalette app = QGuiApplication::palette();
     QPalette pal;
     pal.setColor(QPalette::Window, background());
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        pal.setColor(group, QPalette::WindowText, app.color(group, QPalette::Text));
     window->setPalette(pal);
 }
 

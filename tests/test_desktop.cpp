@@ -80,11 +80,11 @@ private slots:
         }
     }
 
-    // A desktop palette that is dark already is the one shown.
+    // A desktop palette that is dark already is the one shown; a bus without a
+    // portal, or no bus at all (run so too): the palette stays, silently.
     void darkPlatformKept() {
-        QPalette own(Qt::white, QColor(20, 20, 60));
-        QApplication::setPalette(own);
-        own = QApplication::palette();
+        QApplication::setPalette(QPalette(Qt::white, QColor(20, 20, 60)));
+        const QPalette own = QApplication::palette();
         Portal portal(1);
         kirel::ColourScheme scheme;
         portal.set(2);
@@ -92,13 +92,9 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(QApplication::palette(), own);
     }
-
-    // A bus without a portal, or no bus at all: the palette stays, silently.
     void nothingToFollow() {
-        {
-            kirel::ColourScheme scheme;
-            QTest::qWait(300);
-        }
+        kirel::ColourScheme scheme;
+        QTest::qWait(300);
         QCOMPARE(QApplication::palette(), platform_);
     }
 };

@@ -287,7 +287,7 @@ void TabStrip::paintEvent(QPaintEvent* e) {
         p.translate(r.center().x() + 1, r.center().y());
         p.rotate(-90);
         const QRect turned(-r.height() / 2, -r.width() / 2, r.height(), r.width());
-        p.setPen(palette().color(QPalette::ButtonText)); // on the tab's button colour
+        p.setPen(palette().color(QPalette::WindowText));
         QFont f = font();
         f.setBold(i == currentIndex());
         p.setFont(f);

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
 
@@ -289,6 +290,8 @@ private slots:
     void everyPalette() {
         QFETCH(QPalette, palette);
         const QPalette light = QApplication::palette();
+        const auto back =
+            qScopeGuard([light] { QApplication::setPalette(light); }); // on failure too
         QApplication::setPalette(palette);
         QApplication::processEvents(); // the palette's news is posted
         for (const char* steps : kStates) {

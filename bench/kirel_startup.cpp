@@ -5,10 +5,12 @@
 #include "first_paint.h"
 #include "window/app.h"
 #include "window/base.h"
+#include "window/desktop.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     kirel::setupApplication(app);
+    new kirel::ColourScheme(&app);
     Base window(Base::Build::ShownFirst);
     bench::quitAfterFirstPaint(&window);
     window.show();

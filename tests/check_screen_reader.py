@@ -2,7 +2,9 @@
 """Reads Kirel's window the way a screen reader does, through AT-SPI, on every
 tab. Fails when a field, list, check box or option button that shows is known
 by no name (a list's name is only its current item: it needs a caption tied to
-it), or when a control the user cannot see is listed among shown ones.
+it), or when a control the user cannot see is listed among shown ones. Then
+writes, inserts and deletes text in every read-only field and runs every
+action of the locked band lists: fails when anything changes.
 Run by check_screen_reader.sh, which provides the display and the buses."""
 import subprocess
 import sys
@@ -74,20 +76,67 @@ def press(app, tab):
     time.sleep(0.3)
 
 
+def everything(o, role):
+    found = [o] if o.getRole() == role else []
+    for c in children(o):
+        found += everything(c, role)
+    return found
+
+
+def text_of(o):
+    t = o.queryText()
+    return t.getText(0, t.characterCount)
+
+
+def locked_writes(app, found):
+    """Each read-only field shown written to, each locked list's actions run;
+    returns how many were tried."""
+    tried = 0
+    for field in everything(app, pyatspi.ROLE_TEXT) + everything(app, pyatspi.ROLE_ENTRY):
+        if not showing(field) or not field.getState().contains(pyatspi.STATE_READ_ONLY):
+            continue
+        before = text_of(field)
+        edit = field.queryEditableText()
+        edit.setTextContents("666")
+        edit.insertText(0, "6", 1)
+        edit.deleteText(0, 1)
+        if text_of(field) != before:
+            found.add(f"read-only field written: '{field.name}' {before} -> {text_of(field)}")
+        tried += 1
+    for combo in everything(app, pyatspi.ROLE_COMBO_BOX):
+        edits = [c for c in children(combo) if c.getRole() == pyatspi.ROLE_TEXT]
+        if not showing(combo) or not any(e.getState().contains(pyatspi.STATE_READ_ONLY)
+                                         for e in edits):
+            continue  # the locked band lists: their edit parts are read-only
+        before = combo.name
+        action = combo.queryAction()
+        for i in range(action.nActions):
+            action.doAction(i)
+            time.sleep(0.2)
+            popup = [c for c in children(combo) if c.getRole() == pyatspi.ROLE_LIST and showing(c)]
+            if popup or combo.name != before:
+                found.add(f"locked list opened or changed: {captions(combo)} {action.getName(i)}")
+        tried += 1
+    return tried
+
+
 def main(kirel):
     proc = subprocess.Popen([kirel])
     try:
         app = application(proc.pid)
-        found, checked = set(), 0
+        found, checked, written = set(), 0, 0
         for tabs in (["Bases"], ["Led"], ["Led", "Parallèle"], ["Zener"], ["Trans"],
                      ["Résis"], ["???"]):
             for tab in tabs:
                 press(app, tab)
             faults(app, "/".join(tabs), found)
             checked += 1
+            if tabs in (["Bases"], ["Résis"]):
+                written += locked_writes(app, found)
         for f in sorted(found):
             print("FAIL:", f, file=sys.stderr)
-        print(f"{checked} tab states read, {len(found)} fault(s)")
+        print(f"{checked} tab states read, {written} read-only fields and locked lists "
+              f"written to, {len(found)} fault(s)")
         return 1 if found else 0
     finally:
         proc.terminate()

@@ -3,12 +3,16 @@
 // screen-reader names, Qt's French texts, and a layout check that no text is
 // clipped by its control and no line leaves its panel.
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
 
@@ -217,11 +221,9 @@ private slots:
         }
     }
 
-    // On a dark palette, switched to while the window is open or there from the
-    // start, every text reads against what most of the window behind it shows (a
-    // greyed list 3:1), the drawings take the palette's text colour and what is
+    // On a dark palette the drawings take the palette's text colour and what is
     // drawn keeps its own: the lamp, the bands, "Noir" black; a light palette
-    // again gives the design's colours exactly.
+    // again gives the design's colours exactly. (Every text reads: everyPalette.)
     void darkPalette() {
         const QPalette light = QApplication::palette();
         const QColor text(238, 238, 236), grey(53, 53, 53), black(Qt::black);
@@ -229,44 +231,146 @@ private slots:
         auto has = [this](const char* name, QColor c) {
             return colours(testing::get(*w, name)->grab()).contains(c.rgb());
         };
-        for (bool fromStart : {false, true}) {
+        // window text, button, light, dark, mid, text, bright text, base, window
+        QApplication::setPalette(
+            {text, grey, grey, grey, QColor(40, 40, 40), text, text, QColor(45, 45, 45), grey});
+        for (const char* steps : kStates) testing::act(*w, steps);
+        QVERIFY(has("Picture7", text) && has("Img(0)", text) && has("Line3", text) &&
+                has("zdok", QColor(0x22, 0xc0, 0x2a)));
+        QCOMPARE(QList({fill("Shape2"), fill("Shape5"), fill("Shape6")}),
+                 QList<QColor>({{128, 64, 0}, black, black}));
+        QApplication::setPalette(light);
+        QApplication::processEvents();
+        for (auto [name, colour] : {std::pair{"Label25(44)", QColor(0, 0, 192)},
+                                    {"Text17", QColor(0, 128, 0)},
+                                    {"Combo10", light.color(QPalette::Mid)}})
+            QCOMPARE(textColour(testing::get(*w, name)), colour);
+        QVERIFY(has("Picture7", black) && fill("Shape5") == black &&
+                w->palette().window() == light.base());
+    }
+
+    // Palettes that desktops give, with a window colour and a field colour of
+    // their own: the dark one, dark window with light fields and the reverse,
+    // high contrast black on white and white on black, and grey texts.
+    void everyPalette_data() {
+        QTest::addColumn<QPalette>("palette");
+        const QColor black(Qt::black), white(Qt::white), grey(53, 53, 53), pale(239, 239, 239);
+        const QColor text(238, 238, 236), dim(40, 40, 40), field(45, 45, 45), mid(160, 160, 160);
+        auto make = [](QColor windowText, QColor window, QColor text, QColor base, QColor mid) {
             // window text, button, light, dark, mid, text, bright text, base, window
-            QApplication::setPalette(
-                {text, grey, grey, grey, QColor(40, 40, 40), text, text, QColor(45, 45, 45), grey});
-            QApplication::processEvents(); // the palette's news is posted
-            if (fromStart) (w = std::make_unique<Base>())->show();
-            for (const char* steps :
-                 {"tab=0", "tab=1; Text13=5; Text14=2; Text16=3", "tab=3", "tab=5",
-                  "tab=2; Text28=12; Text27=5.1; Text26=20", "tab=4; Combo1=CMS/SMD",
-                  "Combo1=Déterminer; Check1",
-                  "Combo1=4 anneaux; Combo2=Marron; Combo6=Noir; Combo5=Noir"}) {
-                testing::act(*w, steps);
-                for (QWidget* c : w->findChildren<QWidget*>()) {
-                    const char* shown = c->inherits("QComboBox") ? "currentText" : "text";
-                    if (!c->isVisible() || c->property(shown).toString().isEmpty()) continue;
-                    const auto behind = colours(w->grab({c->mapTo(w.get(), QPoint()), c->size()}));
-                    const QRgb most =
-                        std::ranges::max(behind.keys(), {}, [&](QRgb k) { return behind[k]; });
-                    const bool greyed = theme::isGreyed(c) || theme::isGreyed(c->parentWidget());
-                    const double contrast =
-                        theme::contrast(c->palette().color(c->foregroundRole()), most);
-                    QVERIFY2(contrast >= (greyed ? 3 : 4.5),
-                             qPrintable(steps + (": " + c->objectName())));
-                }
-            }
-            QVERIFY(has("Picture7", text) && has("Img(0)", text) && has("Line3", text) &&
-                    has("zdok", QColor(0x22, 0xc0, 0x2a)));
-            QCOMPARE(QList({fill("Shape2"), fill("Shape5"), fill("Shape6")}),
-                     QList<QColor>({{128, 64, 0}, black, black}));
-            QApplication::setPalette(light);
-            QApplication::processEvents();
-            for (auto [name, colour] : {std::pair{"Label25(44)", QColor(0, 0, 192)},
-                                        {"Text17", QColor(0, 128, 0)},
-                                        {"Combo10", light.color(QPalette::Mid)}})
-                QCOMPARE(textColour(testing::get(*w, name)), colour);
-            QVERIFY(has("Picture7", black) && fill("Shape5") == black &&
-                    w->palette().window() == light.base());
+            QPalette p(windowText, window, window.lighter(130), window.darker(150), mid, text,
+                       windowText, base, window);
+            p.setColor(QPalette::ButtonText, windowText); // buttons in the window's colours
+            return p;
+        };
+        QTest::newRow("light") << QApplication::palette();
+        QTest::newRow("dark") << make(text, grey, text, field, dim);
+        QTest::newRow("dark window, light fields") << make(text, grey, black, white, dim);
+        QTest::newRow("light window, dark fields") << make(black, pale, text, field, mid);
+        QTest::newRow("black on white") << make(black, white, black, white, QColor(96, 96, 96));
+        QTest::newRow("white on black") << make(white, black, white, black, QColor(170, 170, 170));
+        QTest::newRow("grey texts") << make({70, 70, 70}, pale, {70, 70, 70}, white, mid);
+    }
+    // On each, switched to while the window is open, in every state: each text
+    // reads (4.5:1, a greyed list 3:1; on a light background the design's own
+    // colours stay as they are), and on a dark panel the outlines of the fields,
+    // the check box and the empty option buttons stand out (3:1). Then the window
+    // is, pixel for pixel, one opened under that palette, and under the light
+    // one again once it is back.
+    void everyPalette() {
+        QFETCH(QPalette, palette);
+        const QPalette light = QApplication::palette();
+        const auto back =
+            qScopeGuard([light] { QApplication::setPalette(light); }); // on failure too
+        QApplication::setPalette(palette);
+        QApplication::processEvents(); // the palette's news is posted
+        for (const char* steps : kStates) {
+            testing::act(*w, steps);
+            const QStringList faults = unreadable(*w) + unseen(*w);
+            QVERIFY2(faults.isEmpty(), qPrintable(steps + (": " + faults.join(", "))));
         }
+        for (const QPalette& now : {palette, light}) {
+            QApplication::setPalette(now);
+            QApplication::processEvents();
+            Base fresh;
+            fresh.show();
+            fresh.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&fresh));
+            for (const char* steps : kStates) testing::act(fresh, steps);
+            fresh.setFocus(); // no control marked
+            const QImage freshly = fresh.grab().toImage();
+            w->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w.get()));
+            w->setFocus();
+            QVERIFY(w->grab().toImage() == freshly);
+        }
+    }
+
+    // The finder's frame holds its whole value, digits, point and unit, with
+    // the same margin on either side, at every value and scale.
+    void finderFrameHoldsTheValue_data() {
+        QTest::addColumn<QString>("ohms");
+        for (const char* ohms : {"0.11", "4.7", "100", "4750", "47000", "1e6", "9.99e9"})
+            QTest::newRow(ohms) << QString(ohms);
+    }
+    void finderFrameHoldsTheValue() {
+        QFETCH(QString, ohms);
+        testing::act(*w, "tab=4; handed=" + ohms);
+        const QRect frame = testing::get(*w, "Resok_sh")->geometry();
+        const QRect first = testing::get(*w, "Label8(0)")->geometry();
+        const auto* unit = testing::get<QLabel>(*w, "Label11");
+        const int end = unit->x() + unit->fontMetrics().horizontalAdvance(unit->text());
+        QCOMPARE(frame.right() + 1 - end, first.left() - frame.left());
+        QVERIFY(first.left() - frame.left() >= 4);
+    }
+
+    // A read-only field or a locked list refuses what the user and any client
+    // of the accessibility interfaces does to it (a screen reader's "edit" and
+    // "activate"): typing, pasting, dropping, text written, inserted, deleted,
+    // the list's actions. It still says it is read-only and reads its text out;
+    // a field the user may type into takes the same writes.
+    void lockedForEveryClient() {
+        testing::act(*w, "tab=4; Check1"); // the finder: band lists and its third digit locked
+        QApplication::clipboard()->setText(QStringLiteral("666"));
+        QMimeData dropped;
+        dropped.setText(QStringLiteral("666"));
+        int fields = 0, lists = 0;
+        for (QLineEdit* f : w->findChildren<QLineEdit*>()) {
+            const QString before = f->text();
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(f);
+            if (!f->isReadOnly() || !a->state().readOnly || a->text(QAccessible::Value) != before)
+                continue;
+            a->editableTextInterface()->replaceText(0, int(before.size()), "666");
+            a->editableTextInterface()->insertText(0, "6");
+            a->editableTextInterface()->deleteText(0, 1);
+            a->setText(QAccessible::Value, "666");
+            QTest::keyClick(f, Qt::Key_V, Qt::ControlModifier);
+            QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+            QApplication::sendEvent(f, &drop);
+            fields += f->text() == before;
+        }
+        for (QComboBox* list : w->findChildren<QComboBox*>()) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(list);
+            if (!isLocked(list) || !a->state().readOnly) continue;
+            const QString before = list->currentText();
+            bool refused = true;
+            for (const QString& action : a->actionInterface()->actionNames()) {
+                a->actionInterface()->doAction(action);
+                refused = refused && !list->view()->isVisible() && list->currentText() == before;
+                list->hidePopup();
+            }
+            lists += refused;
+        }
+        QCOMPARE(QList({fields, lists}), QList({21, 6})); // each refused all, and said read-only
+        auto* open = testing::get<QComboBox>(*w, "Combo1");
+        QAccessible::queryAccessibleInterface(open)->actionInterface()->doAction(
+            QAccessibleActionInterface::showMenuAction());
+        QVERIFY(open->view()->isVisible());
+        open->hidePopup();
+        auto* input = testing::get<QLineEdit>(*w, "Text1");
+        QAccessible::queryAccessibleInterface(input)->editableTextInterface()->replaceText(0, 1,
+                                                                                           "42");
+        QCOMPARE(input->text(), QString("42"));
     }
 
     // The program builds the "Bases" tab before its first paint and the other
@@ -341,6 +445,86 @@ private slots:
     }
 
 private:
+    // The window's states, one after the other: every tab and "Résis" mode, the
+    // LED error, the zener lamp, "Noir" bands.
+    static constexpr const char* kStates[] = {
+        "tab=0",
+        "tab=1; Text13=5; Text14=2; Text16=3",
+        "tab=3",
+        "tab=5",
+        "tab=2; Text28=12; Text27=5.1; Text26=20",
+        "tab=4; Combo1=CMS/SMD",
+        "Combo1=Déterminer; Check1",
+        "Combo1=4 anneaux; Combo2=Marron; Combo6=Noir; Combo5=Noir"};
+
+    // The texts shown that do not read against what most of the window behind
+    // them shows: 4.5:1, a greyed list 3:1. On a light background the design's
+    // own colours (and the greyed lists') are drawn as chosen.
+    static QStringList unreadable(Base& w) {
+        QStringList faults;
+        auto check = [&](QWidget* c, const QColor& ink, QRect where, bool own) {
+            // What most of it shows: the median by lightness (a button's gradient
+            // has many colours, its outline one).
+            const auto behind = colours(w.grab({c->mapTo(&w, where.topLeft()), where.size()}));
+            QList<QRgb> shades = behind.keys();
+            std::ranges::sort(shades, {}, [](QRgb k) { return theme::luminance(k); });
+            int half = where.width() * where.height() / 2;
+            QRgb most = shades.first();
+            for (QRgb k : shades)
+                if ((half -= behind[k]) < 0) {
+                    most = k;
+                    break;
+                }
+            const bool greyed = theme::isGreyed(c) || theme::isGreyed(c->parentWidget());
+            if ((own || greyed) && !theme::isDark(most)) return;
+            if (theme::contrast(ink, most) < (greyed ? 3 : 4.5))
+                faults << c->objectName() + u' ' + ink.name() + " on " + QColor(most).name();
+        };
+        for (QWidget* c : w.findChildren<QWidget*>()) {
+            const QWidget* top = w.childAt(c->mapTo(&w, c->rect().center()));
+            if (!c->isVisible() || !(top == c || c->isAncestorOf(top))) continue; // covered
+            if (auto* strip = qobject_cast<TabStrip*>(c))
+                for (int i = 0; i < strip->count(); ++i)
+                    check(c, c->palette().color(QPalette::WindowText), strip->tabRect(i), false);
+            const char* shown = c->inherits("QComboBox") ? "currentText" : "text";
+            if (c->property(shown).toString().isEmpty()) continue;
+            auto* list = qobject_cast<QComboBox*>(c); // one not editable shows its text as a button
+            const auto role =
+                list && !list->isEditable() ? QPalette::ButtonText : c->foregroundRole();
+            check(c, c->palette().color(role), c->rect(), c->property("designColour").isValid());
+        }
+        return faults;
+    }
+
+    // On a dark panel, the fields, the check box and the empty option buttons
+    // whose outline does not stand out from it at 3:1 (a field with the focus
+    // is outlined in the palette's highlight).
+    static QStringList unseen(Base& w) {
+        const QColor panel = theme::background();
+        if (!theme::isDark(panel)) return {};
+        QStringList faults;
+        for (QWidget* c : w.findChildren<QWidget*>()) {
+            auto* button = qobject_cast<QAbstractButton*>(c);
+            if (!c->isVisible() || c->objectName().isEmpty() || c->hasFocus() ||
+                !(qobject_cast<QLineEdit*>(c) ||
+                  (button && button->isCheckable() && !button->isChecked())))
+                continue;
+            QRect outline(0, c->height() / 2 - 1, 2, 3); // a field's or list's left edge
+            if (button) {
+                QStyleOptionButton opt;
+                opt.initFrom(button);
+                outline = c->style()->subElementRect(qobject_cast<QRadioButton*>(c)
+                                                         ? QStyle::SE_RadioButtonIndicator
+                                                         : QStyle::SE_CheckBoxIndicator,
+                                                     &opt, c);
+            }
+            const auto seen = colours(c->grab(outline)).keys();
+            if (std::ranges::none_of(seen, [&](QRgb k) { return theme::contrast(k, panel) >= 3; }))
+                faults << c->objectName() + " outline";
+        }
+        return faults;
+    }
+
     // What every control of a window shows, a line each.
     static QStringList state(const QWidget& window) {
         QStringList lines;

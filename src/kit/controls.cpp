@@ -26,9 +26,24 @@ Shape::Shape(QWidget* parent, const QColor& fill, const QColor& border, int bord
 }
 
 void Shape::setFillColor(const QColor& c) {
+    rule_ = nullptr;
     if (c == fill_) return;
     fill_ = c;
     update();
+}
+
+void Shape::setFill(std::function<QColor()> rule) {
+    setFillColor(rule());
+    rule_ = std::move(rule);
+}
+
+void Shape::changeEvent(QEvent* e) {
+    if (rule_ &&
+        (e->type() == QEvent::PaletteChange || e->type() == QEvent::ApplicationPaletteChange)) {
+        fill_ = rule_();
+        update();
+    }
+    QWidget::changeEvent(e);
 }
 
 void Shape::setBorderColor(const QColor& c) {

@@ -25,7 +25,8 @@ inline QRect twRect(int left, int top, int width, int height) {
 }
 
 // A filled rectangle with a border (body and bands of the resistor, the chip,
-// the frame of the finder's value).
+// the frame of the finder's value). Its fill is a colour, or a rule that gives
+// one from the palette, asked again when the palette changes.
 class Shape : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QColor fillColor READ fillColor WRITE setFillColor)
@@ -36,14 +37,17 @@ public:
     QColor fillColor() const { return fill_; }
     QColor borderColor() const { return border_; }
     void setFillColor(const QColor& c);
+    void setFill(std::function<QColor()> rule);
     void setBorderColor(const QColor& c);
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     QColor fill_, border_;
     int borderWidth_;
+    std::function<QColor()> rule_;
 };
 
 // One straight segment between two points given in the parent's twips, in its

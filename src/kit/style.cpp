@@ -5,6 +5,8 @@
 #include <QStyleOption>
 #include <cmath>
 
+#include "kit/theme.h"
+
 namespace kirel {
 
 namespace {
@@ -18,18 +20,42 @@ bool copiesExactly(const QPainter* painter, qreal ratio) {
     return t.type() <= QTransform::TxScale && t.m11() == ratio && t.m22() == ratio &&
            whole(t.dx()) && whole(t.dy());
 }
+// Fusion draws the outlines of fields, check boxes and option buttons
+// a shade darker than the window colour they stand on: on a dark window they
+// nearly vanish. There Fusion is given a lighter window colour, of the same
+// hue, just light enough for its outline to stand out at 3:1 (a light window
+// keeps its colours, and its outlines as Fusion draws them).
+template <class Option>
+Option outlined(const Option& option) {
+    const QColor panel = option.palette.color(QPalette::Window);
+    // The option buttons' outline, the darkest, is antialiased: a margin over 3:1.
+    const QColor outline = panel.darker(150);
+    if (!theme::isDark(panel) || theme::contrast(outline, panel) >= 3) return option;
+    Option seen = option;
+    seen.palette.setColor(QPalette::Window, theme::readable(outline, panel, 3.6).lighter(150));
+    return seen;
+}
+
 } // namespace
 
 Style::Style() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
 void Style::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                           const QWidget* widget) const {
+    if (element == PE_IndicatorCheckBox || element == PE_IndicatorRadioButton)
+        if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option)) {
+            const QStyleOptionButton seen = outlined(*button);
+            return QProxyStyle::drawPrimitive(element, &seen, painter, widget);
+        }
+    const auto* frame =
+        element == PE_PanelLineEdit ? qstyleoption_cast<const QStyleOptionFrame*>(option) : nullptr;
+    if (!frame) return QProxyStyle::drawPrimitive(element, option, painter, widget);
+    const QStyleOptionFrame seen = outlined(*frame);
     const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
-    if (element == PE_PanelLineEdit && !option->rect.isEmpty() &&
-        option->palette.base().style() == Qt::SolidPattern && copiesExactly(painter, ratio))
-        if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option))
-            return drawCopied(*frame, ratio, painter, widget);
-    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (!seen.rect.isEmpty() && seen.palette.base().style() == Qt::SolidPattern &&
+        copiesExactly(painter, ratio))
+        return drawCopied(seen, ratio, painter, widget);
+    QProxyStyle::drawPrimitive(element, &seen, painter, widget);
 }
 
 void Style::drawCopied(const QStyleOptionFrame& option, qreal ratio, QPainter* painter,

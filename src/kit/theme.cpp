@@ -21,7 +21,7 @@ double linear(int channel) {
 
 struct Colours {
     qint64 key = -1;
-    QColor background, windowText, buttonText, grey, ink;
+    QColor background, button, windowText, buttonText, grey, ink;
 };
 
 const Colours& current() {
@@ -32,42 +32,56 @@ const Colours& current() {
     c.background = pal.color(QPalette::Base);
     c.windowText = pal.color(QPalette::WindowText);
     c.buttonText = pal.color(QPalette::ButtonText);
+    // Fusion shades a button, and a list's, somewhat lighter than the button colour.
+    c.button = pal.color(QPalette::Button).lighter(140);
     // An editable list shows its text on the base colour, any other on the button's.
-    c.grey = readable(readable(pal.color(QPalette::Mid), c.background, 3),
-                      pal.color(QPalette::Button), 3);
-    c.ink = readable(c.windowText, c.background, 3);
+    c.grey = readable(readable(pal.color(QPalette::Mid), c.background, 3), c.button, 3);
+    c.ink = readable(pal.color(QPalette::Text), c.background, 3);
     return c;
 }
 
-void showColour(QWidget* w, const QColor& c) {
+// A text colour shown by a control: on the base colour as its text and window
+// text, on the button colour as its button text (a list that is not editable).
+void showColour(QWidget* w, const QColor& c, const QColor& onButton) {
     static constexpr QPalette::ColorRole kRoles[] = {QPalette::Text, QPalette::WindowText,
                                                      QPalette::ButtonText};
     static constexpr QPalette::ColorGroup kGroups[] = {QPalette::Active, QPalette::Inactive};
     const QPalette now = w->palette();
+    auto colour = [&](QPalette::ColorRole role) {
+        return role == QPalette::ButtonText ? onButton : c;
+    };
     // Rules set the same colour again and again (a list's lock on every pass):
     // a new palette costs a propagation and a repaint, so an unchanged one is kept.
     bool same = true;
     for (auto group : kGroups)
         for (auto role : kRoles)
-            same = same && now.isBrushSet(group, role) && now.color(group, role) == c;
+            same = same && now.isBrushSet(group, role) && now.color(group, role) == colour(role);
     if (same) return;
     // Only the text roles are the control's own: the others follow the window's palette.
     QPalette pal;
     for (auto group : kGroups)
-        for (auto role : kRoles) pal.setColor(group, role, c);
+        for (auto role : kRoles) pal.setColor(group, role, colour(role));
     w->setPalette(pal);
+}
+
+void showDesign(QWidget* w, const QColor& design) {
+    showColour(w, readable(design, background()), readable(design, current().button));
 }
 
 void showGreyed(QWidget* w, bool greyed) {
     if (greyed)
-        showColour(w, scrollBar());
+        showColour(w, scrollBar(), scrollBar());
     else if (w->testAttribute(Qt::WA_SetPalette))
         w->setPalette(QPalette()); // the palette's own colours again
 }
 
+// The panels take the base colour, and the captions on them its text colour.
 void paintWindow(QWidget* window) {
+    const QPalette app = QGuiApplication::palette();
     QPalette pal;
     pal.setColor(QPalette::Window, background());
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        pal.setColor(group, QPalette::WindowText, app.color(group, QPalette::Text));
     window->setPalette(pal);
 }
 
@@ -82,7 +96,7 @@ protected:
         paintWindow(window);
         for (QWidget* w : window->findChildren<QWidget*>()) {
             const QVariant design = w->property(kDesign);
-            if (design.isValid()) showColour(w, readable(design.value<QColor>(), background()));
+            if (design.isValid()) showDesign(w, design.value<QColor>());
             if (isGreyed(w)) showGreyed(w, true);
         }
         return false;
@@ -128,7 +142,7 @@ QColor noir(bool toleranceBand) {
 
 void setTextColour(QWidget* w, const QColor& design) {
     w->setProperty(kDesign, design);
-    showColour(w, readable(design, background()));
+    showDesign(w, design);
 }
 
 void setGreyed(QWidget* w, bool greyed) {

@@ -28,7 +28,7 @@ QColor background(); // panels, labels and fields: the palette's base colour
 QColor windowText();
 QColor buttonText();
 QColor scrollBar(); // greyed (locked) lists: the palette's mid colour, at 3:1
-QColor ink();       // the drawings' lines and symbols: the window text, at 3:1
+QColor ink();       // the drawings' lines and symbols: the text colour, at 3:1
 // A "Noir" band: the palette's text colour while it is dark, black otherwise.
 QColor noir(bool toleranceBand);
 
@@ -39,8 +39,10 @@ void setTextColour(QWidget* w, const QColor& design);
 void setGreyed(QWidget* w, bool greyed);
 bool isGreyed(const QWidget* w);
 
-// The window's panels and labels stand on the palette's base colour, and its
-// design colours are worked out again whenever the application palette changes.
+// The window's panels and labels stand on the palette's base colour, the
+// captions in its text colour (as in a field, whatever the window colours),
+// and its design colours are worked out again whenever the application palette
+// changes.
 void followPalette(QWidget* window);
 
 } // namespace theme

@@ -68,6 +68,11 @@ void ResisTab::placeValueLines() {
     flow({val_lbl[5], val_lbl[0], val_lbl[3], val_lbl[1], val_lbl[4], val_lbl[2]}, Label4,
          tw(kValueLeft));
     flow({Label8[0], Label9[0], Label8[1], Label9[1], Label8[2]}, Label11, tw(kFinderLeft));
+    // The finder's frame holds its whole value, digits to unit, with the margin
+    // it has on the left on the right too.
+    const int margin = tw(kFinderLeft) - Resok_sh->x();
+    const int end = Label11->x() + Label11->fontMetrics().horizontalAdvance(Label11->text());
+    Resok_sh->resize(end + margin - Resok_sh->x(), Resok_sh->height());
     // The tolerance line reads "(+/- 5 %)": one space between its three labels.
     flow({tol_lbl}, Label6,
          Label5->x() + widthOf(Label5, Label5->text()) + widthOf(tol_lbl, QStringLiteral(" ")));

@@ -44,9 +44,10 @@ void apply(Vis v, bool threeDigits, std::initializer_list<QWidget*> widgets) {
     for (QWidget* w : widgets) w->setVisible(shown);
 }
 
-QColor colourOf(const codes::BandColour& c, bool toleranceBand) {
-    if (c.themed) return theme::noir(toleranceBand);
-    return {c.rgb.r, c.rgb.g, c.rgb.b};
+// A "Noir" band follows the palette, also when it changes.
+void paint(Shape* band, const codes::BandColour& c, bool toleranceBand) {
+    if (c.themed) return band->setFill([toleranceBand] { return theme::noir(toleranceBand); });
+    band->setFillColor({c.rgb.r, c.rgb.g, c.rgb.b});
 }
 
 void show(QLabel* l, const std::optional<bool>& shown) {
@@ -148,7 +149,7 @@ void ResisTab::bandDigit_Click(QComboBox* list) {
     if (!c) return;
     for (const auto& d : digits) {
         if (d.list != list) continue;
-        d.band->setFillColor(colourOf(*c, false));
+        paint(d.band, *c, false);
         d.digit->setText(QString::number(c->digit));
     }
     placeValueLines();
@@ -169,7 +170,7 @@ void ResisTab::showMarks(const codes::Multiplier& m, bool fiveBands) {
 void ResisTab::Combo6_Click() {
     const codes::Multiplier* m = codes::multiplierAt(kit::shownItem(Combo6));
     if (!m) return;
-    Shape5->setFillColor(colourOf(*m->colour, false));
+    paint(Shape5, *m->colour, false);
     showMarks(*m, Combo1->currentIndex() == int(Mode::FiveBands));
     placeValueLines();
 }
@@ -177,7 +178,7 @@ void ResisTab::Combo6_Click() {
 void ResisTab::Combo5_Click() {
     const codes::Tolerance* t = codes::toleranceAt(kit::shownItem(Combo5));
     if (!t) return;
-    Shape6->setFillColor(colourOf(*t->colour, true));
+    paint(Shape6, *t->colour, true);
     tol_lbl->setText(QString::fromLatin1(t->percent));
     placeValueLines();
 }

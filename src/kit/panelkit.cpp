@@ -62,6 +62,12 @@ void setIndex(QComboBox* list, int index) {
     list->setCurrentIndex(index);
 }
 
+void showIndex(QComboBox* list, int index) {
+    const QSignalBlocker quiet(list);
+    if (ListRule* r = ListRule::of(list)) return r->write(index, false);
+    list->setCurrentIndex(index);
+}
+
 void commit(QComboBox* list) {
     if (ListRule* r = ListRule::of(list)) r->commit();
 }

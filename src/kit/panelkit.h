@@ -55,6 +55,9 @@ void onChoice(QComboBox* list, QObject* context, std::function<void()> rule);
 // A program write of a list's index: runs the list's rule, also when the index
 // is unchanged.
 void setIndex(QComboBox* list, int index);
+// The same write without running the list's rule: the list shows a value kept
+// elsewhere.
+void showIndex(QComboBox* list, int index);
 // An editable list left holding a text that is not one of its items takes
 // back an item (kit/lists.h).
 void commit(QComboBox* list);

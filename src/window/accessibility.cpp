@@ -48,6 +48,3 @@ void Base::installAccessibleFactory() {
     static const bool installed = (QAccessible::installFactory(absentScrollButtons), true);
     Q_UNUSED(installed);
 }
-
-// The tabs name their own controls; the main strip keeps its tabs only.
-void Base::setupAccessibility() { TabStrip1->setUsesScrollButtons(false); }

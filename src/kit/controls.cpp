@@ -125,7 +125,8 @@ void NoteLabel::setNote(const QString& text) {
     const int need = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(text)));
     const int width = std::min(std::max(home_.width(), need), room);
     setGeometry(std::clamp(home_.x(), 0, room - width), home_.y(), width, home_.height());
-    setToolTip(need > width ? text : QString());
+    fits_ = need <= width;
+    setToolTip(fits_ ? QString() : text);
 }
 
 void NoteLabel::paintEvent(QPaintEvent* e) {
@@ -135,6 +136,7 @@ void NoteLabel::paintEvent(QPaintEvent* e) {
         const QRect band(box.x(), box.center().y() - fm.height() / 2, box.width(), fm.height());
         QPainter(this).fillRect(band, palette().window());
     }
+    if (fits_) return QLabel::paintEvent(e);
     const QString shown = fm.elidedText(text(), Qt::ElideRight, box.width());
     if (shown == text()) return QLabel::paintEvent(e);
     QPainter p(this);

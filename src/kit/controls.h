@@ -110,7 +110,8 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    QRect home_; // the place it was given, taken at the first note
+    QRect home_;       // the place it was given, taken at the first note
+    bool fits_ = true; // the note fits its place: nothing to cut when painted
 };
 
 // Calls back when the watched widget is clicked (mouse released inside it).

@@ -66,7 +66,9 @@ void ListRule::commit() {
 void ListRule::write(int index, bool runRule) {
     applied_ = index;
     ++writing_;
-    list_->setCurrentIndex(index);
+    // The index it has already is set again only to empty the edit part.
+    if (list_->currentIndex() != index || (index < 0 && !list_->currentText().isEmpty()))
+        list_->setCurrentIndex(index);
     if (list_->isEditable() && index >= 0) list_->setEditText(list_->itemText(index));
     --writing_;
     if (runRule) rule_();

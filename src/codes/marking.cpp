@@ -16,10 +16,6 @@ bool isDigit(std::optional<int> d) { return d && *d >= 0 && *d <= 9; }
 int firstItem(Band band) { return band == Band::First ? 1 : 0; }
 int place(Band band) { return int(band); } // First, Second, Third: 0, 1, 2
 
-// The values a marking can show: from 0.1 ohm up to the three digits of the
-// finder's largest multiplier, 999 x10M.
-constexpr double kSmallest = 0.1, kBeyond = 1e10;
-
 double powerOfTen(int k) {
     double p = 1;
     for (int i = 0; i < std::abs(k); ++i) p *= 10;
@@ -74,20 +70,24 @@ Marking fromFinder(int first, int second, int third, int multiplier, bool twoDig
 }
 
 std::optional<Marking> fromResistance(double ohms) {
-    // The digits come from the value as the writing rule spells it. In the
-    // range shown the writing rule uses no exponent.
+    // The digits come from the value as the writing rule spells it, which in
+    // the range shown has no sign, no exponent and no group separator: from
+    // 0.1 (a first decimal that is not 0) to ten digits before the point.
     if (!std::isfinite(ohms)) return std::nullopt;
-    const QString text = numbers::writeNumber(ohms);
-    const numbers::Num x = numbers::localeNumber(text);
-    if (!x || !(*x >= kSmallest && *x < kBeyond)) return std::nullopt;
+    const QLocale locale;
+    const QString text = numbers::writeNumber(ohms, locale);
+    const QString point = locale.decimalPoint();
+    const QString whole = text.section(point, 0, 0), fraction = text.section(point, 1);
+    if (text.startsWith(u'-') || text.contains(locale.exponential()) || whole.size() > 10)
+        return std::nullopt;
+    if (whole == QLatin1String("0") && (fraction.isEmpty() || fraction[0] == u'0'))
+        return std::nullopt;
 
     // The significant digits: the number without its point and leading zeros
     // ("0,47" gives 47), completed with zeros ("4" gives 400); further digits
     // are dropped. The power of ten of the first one: 1380 gives 3, 0,47 gives -1.
-    const QString point = QLocale().decimalPoint();
-    const int power = *x < 1 ? -1 : int(text.section(point, 0, 0).size()) - 1;
-    QString digits = text;
-    digits.remove(point);
+    const int power = whole == QLatin1String("0") ? -1 : int(whole.size()) - 1;
+    QString digits = whole + fraction;
     while (digits.startsWith(u'0')) digits.remove(0, 1);
     digits = digits.left(kPlaces).leftJustified(kPlaces, u'0');
     Marking m;

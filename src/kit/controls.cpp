@@ -115,6 +115,33 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
 }
 
+void ClickLabel::paintEvent(QPaintEvent* e) {
+    if (drawing_) return QLabel::paintEvent(e);
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (drawn_.size() != pixels || drawn_.devicePixelRatio() != ratio || drawnText_ != text()) {
+        drawn_ = QPixmap(pixels);
+        drawn_.setDevicePixelRatio(ratio);
+        drawn_.fill(Qt::transparent);
+        drawing_ = true;
+        render(&drawn_, QPoint(), QRegion(), {}); // without the window's background
+        drawing_ = false;
+        drawnText_ = text();
+    }
+    QPainter(this).drawPixmap(0, 0, drawn_);
+}
+
+void ClickLabel::changeEvent(QEvent* e) {
+    switch (e->type()) {
+    case QEvent::FontChange:
+    case QEvent::PaletteChange:
+    case QEvent::StyleChange:
+    case QEvent::EnabledChange: drawn_ = QPixmap(); break;
+    default: break;
+    }
+    QLabel::changeEvent(e);
+}
+
 void NoteLabel::setNote(const QString& text) {
     if (home_.isNull())
         home_ = geometry();
@@ -122,11 +149,17 @@ void NoteLabel::setNote(const QString& text) {
         return; // placed for this text already
     setText(text);
     const int room = parentWidget()->width();
-    const int need = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(text)));
+    // Most notes are short: the advances of their characters, with a pixel each
+    // for kerning and rounding, show that they fit their place without shaping.
+    const QFontMetricsF metrics(font());
+    qreal bound = 0;
+    for (QChar c : text) bound += c.unicode() > 0xff ? room : metrics.horizontalAdvance(c) + 1;
+    const int need =
+        bound <= home_.width() ? home_.width() : int(std::ceil(metrics.horizontalAdvance(text)));
     const int width = std::min(std::max(home_.width(), need), room);
     setGeometry(std::clamp(home_.x(), 0, room - width), home_.y(), width, home_.height());
     fits_ = need <= width;
-    setToolTip(fits_ ? QString() : text);
+    if (const QString tip = fits_ ? QString() : text; toolTip() != tip) setToolTip(tip);
 }
 
 void NoteLabel::paintEvent(QPaintEvent* e) {

@@ -85,6 +85,8 @@ private:
 };
 
 // A QLabel that reports clicks (the zener message hides itself when clicked).
+// It keeps its drawing, copied at each paint, while its text, size and look
+// stay: laying out a wrapped text again at every showing costs much more.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -94,6 +96,13 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    QPixmap drawn_;     // QLabel's own drawing, on a transparent ground
+    QString drawnText_; // the text drawn
+    bool drawing_ = false;
 };
 
 // A value written over a picture. It keeps its place while its text fits, widens

@@ -24,10 +24,6 @@ void show(QLineEdit* field, const QString& text) {
     field->setText(text);
 }
 
-void write(NoteLabel* note, Num v) {
-    if (v) note->setNote(numbers::writeNumber(*v));
-}
-
 void repairToOne(QLineEdit* field) {
     field->setText(QStringLiteral("1"));
     field->setSelection(0, 1);

@@ -10,7 +10,6 @@
 
 #include "numbers/numbers.h"
 
-class NoteLabel;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -31,7 +30,6 @@ Num inLocale(const QLineEdit* field);
 
 // Write a present value by the writing rule; an empty one writes nothing.
 void write(QLineEdit* field, Num v);
-void write(NoteLabel* note, Num v);
 // Sets a field's text; an output (read-only) field that holds it already is
 // left alone: rewritten, it would only be laid out and painted again.
 void show(QLineEdit* field, const QString& text);

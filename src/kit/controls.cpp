@@ -115,20 +115,29 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
 }
 
+// Painted by QLabel until a copy of its drawing is kept: the copy is made
+// after the paint, a widget being drawn only once at a time.
 void ClickLabel::paintEvent(QPaintEvent* e) {
-    if (drawing_) return QLabel::paintEvent(e);
     const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (drawn_.size() != pixels || drawn_.devicePixelRatio() != ratio || drawnText_ != text()) {
-        drawn_ = QPixmap(pixels);
-        drawn_.setDevicePixelRatio(ratio);
-        drawn_.fill(Qt::transparent);
-        drawing_ = true;
-        render(&drawn_, QPoint(), QRegion(), {}); // without the window's background
-        drawing_ = false;
-        drawnText_ = text();
+    if (drawing_ || drawn_.isNull() || drawn_.devicePixelRatio() != ratio ||
+        drawn_.size() != (QSizeF(size()) * ratio).toSize() || drawnText_ != text()) {
+        QLabel::paintEvent(e);
+        if (!drawing_)
+            QMetaObject::invokeMethod(this, &ClickLabel::keepDrawing, Qt::QueuedConnection);
+        return;
     }
     QPainter(this).drawPixmap(0, 0, drawn_);
+}
+
+void ClickLabel::keepDrawing() {
+    const qreal ratio = devicePixelRatioF();
+    drawn_ = QPixmap((QSizeF(size()) * ratio).toSize());
+    drawn_.setDevicePixelRatio(ratio);
+    drawn_.fill(Qt::transparent);
+    drawing_ = true;
+    render(&drawn_, QPoint(), QRegion(), {}); // without the window's background
+    drawing_ = false;
+    drawnText_ = text();
 }
 
 void ClickLabel::changeEvent(QEvent* e) {

@@ -100,6 +100,7 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
+    void keepDrawing();
     QPixmap drawn_;     // QLabel's own drawing, on a transparent ground
     QString drawnText_; // the text drawn
     bool drawing_ = false;

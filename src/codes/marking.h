@@ -68,9 +68,9 @@ std::optional<Marking> fromResistance(double ohms);
 // after the digits (47 x10 reads 470) holds a 0.
 Marking readOnto(Marking shown, const Marking& reading);
 
-// The same code on the band lists: the digits that are items of each band
-// list and the multiplier when it is one; the tolerance stays. Places that
-// are no item are none.
+// The same code on the band lists, with the tolerance given: the digits that
+// are items of each band list and the multiplier when it is one; a place that
+// is no item is none (the list shows no item, the band keeps its colour).
 Marking asBands(const Marking& m, std::optional<int> tolerance);
 
 // ---- Showing it ----

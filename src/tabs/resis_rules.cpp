@@ -52,8 +52,8 @@ void showIf(QLabel* l, const std::optional<bool>& shown) {
     if (shown) l->setVisible(*shown);
 }
 
-// The reading of one band list's item on the value line: its digit, or its
-// exponent read with `count` digits.
+// What the value line reads of the code on the band lists: the digits of the
+// bands given and, with the multiplier, its exponent read with `count` digits.
 codes::Marking reading(const codes::Marking& code, std::initializer_list<Band> bands, int count) {
     codes::Marking r;
     r.count = count;

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "calc/calculators.h"
+#include "codes/colours.h"
 #include "codes/readers.h"
 #include "kit/theme.h"
 
@@ -50,6 +51,50 @@ QString calculate(const QString& name, const QStringList& in) {
         return show(zenerRating(v[0], v[1], v[2], *v[3], v[4]), &ZenerRating::current,
                     &ZenerRating::lamp);
     return show(transistor(v[0], v[1], v[2]), &Transistor::base, &Transistor::resistance);
+}
+
+// A marking as "4 7 _ x2 e-1 t1": its digits (_ for none), digit count,
+// exponent and tolerance; "none" for no marking.
+QString text(const std::optional<codes::Marking>& m) {
+    if (!m) return "none";
+    QStringList out;
+    for (const auto& d : m->digits) out << (d ? QString::number(*d) : "_");
+    return out.join(' ') + QString(" x%1 e").arg(m->count) + w(m->exponent) + " t" +
+           w(m->tolerance);
+}
+
+// What shows a marking: the value line as it reads, then the five bands' colours.
+QString shown(const codes::Marking& m) {
+    const codes::ValueLine v = codes::valueLine(m);
+    QString out;
+    for (int k = 0; k < (v.third ? 3 : 2); ++k)
+        out += (v.point == k ? v.pointText : "") + v.digits[k];
+    QStringList bands;
+    using B = codes::Band;
+    for (B b : {B::First, B::Second, B::Third, B::Multiplier, B::Tolerance}) {
+        const codes::BandColour* c = codes::bandColour(m, b);
+        bands << (c ? c->name : "-");
+    }
+    return out + ' ' + v.unit + " | " + bands.join(' ');
+}
+
+// An input read into a marking: "band 3 0" (a band list's item over 4 7 5
+// x1, gold), "smd 4_3 2" (the fields, _ empty, and the one changed), "finder 3
+// 7 5 2 two", "ohms 4.7", "onto 9__ 1 2" (digits and exponent read onto 4 7 5).
+std::optional<codes::Marking> read(const QStringList& in) {
+    const auto n = [&](int i) { return in[i].toInt(); };
+    codes::Marking base = codes::fromFinder(3, 7, 5, 2, false);
+    base.tolerance = 1;
+    if (in[0] == "band") return codes::withBand(base, codes::Band(n(1)), n(2));
+    if (in[0] == "finder") return codes::fromFinder(n(1), n(2), n(3), n(4), in[5] == "two");
+    if (in[0] == "ohms") return codes::fromResistance(in[1].toDouble());
+    std::array<QString, 3> chars;
+    for (int k = 0; k < 3; ++k) chars[k] = in[1][k] == '_' ? QString() : QString(in[1][k]);
+    if (in[0] == "smd") return codes::fromSmd(chars, n(2));
+    codes::Marking reading = codes::fromSmd(chars, 0); // "onto": the first digit only
+    reading.exponent = in[2] == "-" ? std::nullopt : std::optional(n(2));
+    reading.count = n(3);
+    return codes::readOnto(base, reading);
 }
 } // namespace
 
@@ -156,6 +201,67 @@ private slots:
         QVERIFY2(got.hslHue() == 120 && theme::contrast(got, dark) >= 4.5 &&
                      theme::contrast(got.darker(104), dark) < 4.5,
                  qPrintable(got.name()));
+    }
+
+    // Each input read into a marking, and what shows it.
+    void markings_data() {
+        QTest::addColumn<QString>("shown");
+        const char* rows[][2] = {
+            {"band 0 8", "9 7 5 x3 e0 t1: 975 Ohms | Blanc Violet Vert Noir Or"},
+            {"band 0 9", "none"}, // no "Noir" on the first band
+            {"band 2 0", "4 7 0 x3 e0 t1: 470 Ohms | Jaune Violet Noir Noir Or"},
+            {"band 3 0", "4 7 5 x3 e-2 t1: 4.75 Ohms | Jaune Violet Vert Argent Or"},
+            {"band 3 11", "4 7 5 x3 e9 t1: 475 G Ohms | Jaune Violet Vert Blanc Or"},
+            {"band 3 12", "none"},
+            {"band 4 8", "4 7 5 x3 e0 t8: 475 Ohms | Jaune Violet Vert Noir Gris"},
+            {"smd 472 -1", "4 7 _ x2 e2 t-: 4.7 k Ohms | Jaune Violet - Rouge -"},
+            {"smd 478 2", "4 7 _ x2 e8 t-: 4.7 G Ohms | Jaune Violet - Gris -"},
+            {"smd 4_3 2", "_ _ _ x2 e3 t-:  k Ohms | - - - Orange -"},
+            {"smd 4_3 0", "4 _ _ x2 e- t-: 4  | Jaune - - - -"},
+            {"smd 4x3 1", "_ _ _ x2 e- t-:   | - - - - -"},
+            {"finder 3 7 5 4 three", "4 7 5 x3 e2 t-: 47.5 k Ohms | Jaune Violet Vert Rouge -"},
+            {"finder 8 0 0 9 two", "9 0 0 x2 e7 t-: 900 M Ohms | Blanc Noir Noir Violet -"},
+            {"finder -1 -1 -1 -1 three", "0 -1 -1 x3 e- t-: 0-1  | - - - - -"},
+            {"ohms 0.47", "4 7 _ x2 e-2 t-: .47 Ohms | Jaune Violet - Argent -"},
+            {"ohms 4.75", "4 7 5 x3 e-2 t-: 4.75 Ohms | Jaune Violet Vert Argent -"},
+            {"ohms 1380", "1 3 8 x3 e1 t-: 1.38 k Ohms | Marron Orange Gris Marron -"},
+            {"onto ___ 1 2", "4 7 0 x2 e1 t1: 470 Ohms | Jaune Violet Noir Marron Or"},
+            {"onto ___ 1 3", "4 7 5 x3 e1 t1: 4.75 k Ohms | Jaune Violet Vert Marron Or"},
+            {"onto 9__ - 2", "9 7 5 x3 e0 t1: 975 Ohms | Blanc Violet Vert Noir Or"},
+        };
+        for (const auto& r : rows) QTest::newRow(r[0]) << r[1];
+    }
+    void markings() {
+        const std::optional<codes::Marking> m = read(QString(QTest::currentDataTag()).split(' '));
+        QTEST(m ? text(m) + ": " + shown(*m) : "none", "shown");
+    }
+
+    // Every multiplier of the finder with two digits (4 7) and three (4 7 5):
+    // the value line, the finder's row and its E24 neighbours.
+    void everyExponent() {
+        const char* rows[][2] = {
+            {".47 Ohms; 0.47 Ohms 0.43 0.51", "4.75 Ohms; 4.75 Ohms 4.7 5.1"},
+            {"4.7 Ohms; 4.7 Ohms 4.3 5.1", "47.5 Ohms; 47.5 Ohms 47 51"},
+            {"47 Ohms; 47 Ohms 43 51", "475 Ohms; 475 Ohms 470 510"},
+            {"470 Ohms; 470 Ohms 430 510", "4.75 k Ohms; 4.75 kOhms 4.7 5.1"},
+            {"4.7 k Ohms; 4.7 kOhms 4.3 5.1", "47.5 k Ohms; 47.5 kOhms 47 51"},
+            {"47 k Ohms; 47 kOhms 43 51", "475 k Ohms; 475 kOhms 470 510"},
+            {"470 k Ohms; 470 kOhms 430 510", "4.75 M Ohms; 4.75 MOhms 4.7 5.1"},
+            {"4.7 M Ohms; 4.7 MOhms 4.3 5.1", "47.5 M Ohms; 47.5 MOhms 47 51"},
+            {"47 M Ohms; 47 MOhms 43 51", "475 M Ohms; 475 MOhms 470 510"},
+            {"470 M Ohms; 470 M.Ohms 430 510", "4.75 G Ohms; 4.75 G.Ohms 4.7 5.1"},
+        };
+        for (int m = 0; m < 10; ++m)
+            for (bool two : {true, false}) {
+                const codes::Marking mk = codes::fromFinder(3, 7, 5, m, two);
+                const codes::FinderValue f = codes::finderLine(mk, series::Series::E24);
+                const QString row = f.digits[0] + (*f.point0 ? "." : "") + f.digits[1] +
+                                    (*f.point1 ? "." : "") +
+                                    (f.third.value_or(true) ? f.digits[2] : "");
+                const QString got = shown(codes::readOnto({}, mk)).section(" |", 0, 0) + "; " +
+                                    row + ' ' + *f.unit + ' ' + *f.lower + ' ' + *f.upper;
+                QCOMPARE(got, rows[m][two ? 0 : 1]);
+            }
     }
 
     // The finder's digits, points, unit, neighbours and verdict.

@@ -18,7 +18,6 @@
 #include "kit/controls.h"
 #include "kit/theme.h"
 #include "numbers/numbers.h"
-#include "tabs/resis.h"
 #include "window/app.h"
 #include "window/base.h"
 
@@ -87,8 +86,7 @@ inline void act(Base& w, const QString& steps) {
         const QString value = at < 0 ? QString() : step.mid(at + 1);
         if (name == QLatin1String("handed")) {
             w.setProperty("handed", value);
-            if (const numbers::Num ohms = numbers::localeNumber(value))
-                w.resis().showResistance(*ohms);
+            if (const numbers::Num ohms = numbers::localeNumber(value)) w.showResistance(*ohms);
         } else if (name == QLatin1String("tab")) {
             w.selectTab(value.toInt());
         } else if (name == QLatin1String("locale")) {

@@ -16,12 +16,12 @@
 #include "window/base.h"
 
 namespace {
-void type(QLineEdit* field, const QString& text) {
+void typeOver(QLineEdit* field, const QString& text) {
     field->selectAll();
     QTest::keyClicks(field, text);
 }
 QString suffix; // after each file's name
-void save(Base& w, const QDir& dir, const QString& name) {
+void saveShot(Base& w, const QDir& dir, const QString& name) {
     QApplication::processEvents();
     w.grab().save(dir.filePath(name + suffix + QStringLiteral(".png")));
 }
@@ -29,7 +29,7 @@ void save(Base& w, const QDir& dir, const QString& name) {
 
 // A control of the window by its name.
 template <class T>
-T* get(const Base& w, const char* name) {
+T* control(const Base& w, const char* name) {
     return w.findChild<T*>(name);
 }
 
@@ -46,19 +46,19 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < 6; ++i) {
         if (!tabs[i]) continue; // the "Résis" tab comes below, in each of its modes
         w.selectTab(i);
-        save(w, dir, QString::fromLatin1(tabs[i]));
+        saveShot(w, dir, QString::fromLatin1(tabs[i]));
     }
     // The "Résis" tab in each of its modes: the marking 472, the bands yellow,
     // violet, red and brown read in five and in four bands, then the finder.
     w.selectTab(Base::Resis);
-    for (auto [field, digit] : {std::pair{get<QLineEdit>(w, "cms1"), "4"},
-                                {get<QLineEdit>(w, "cms2"), "7"},
-                                {get<QLineEdit>(w, "cms3"), "2"}})
+    for (auto [field, digit] : {std::pair{control<QLineEdit>(w, "cms1"), "4"},
+                                {control<QLineEdit>(w, "cms2"), "7"},
+                                {control<QLineEdit>(w, "cms3"), "2"}})
         field->setText(QString::fromLatin1(digit));
-    for (auto [list, colour] : {std::pair{get<QComboBox>(w, "Combo2"), "Jaune"},
-                                {get<QComboBox>(w, "Combo3"), "Violet"},
-                                {get<QComboBox>(w, "Combo4"), "Rouge"},
-                                {get<QComboBox>(w, "Combo6"), "Marron"}})
+    for (auto [list, colour] : {std::pair{control<QComboBox>(w, "Combo2"), "Jaune"},
+                                {control<QComboBox>(w, "Combo3"), "Violet"},
+                                {control<QComboBox>(w, "Combo4"), "Rouge"},
+                                {control<QComboBox>(w, "Combo6"), "Marron"}})
         list->setEditText(QString::fromLatin1(colour));
     using codes::Mode;
     const std::pair<Mode, const char*> modes[] = {{Mode::Smd, "resis-smd"},
@@ -66,8 +66,8 @@ int main(int argc, char* argv[]) {
                                                   {Mode::FourBands, "resis-4"},
                                                   {Mode::Finder, "resis"}};
     for (auto [mode, name] : modes) {
-        get<QComboBox>(w, "Combo1")->setCurrentIndex(int(mode));
-        save(w, dir, QString::fromLatin1(name));
+        control<QComboBox>(w, "Combo1")->setCurrentIndex(int(mode));
+        saveShot(w, dir, QString::fromLatin1(name));
     }
     // Worked examples: the LED error state, the parallel panel, the zener tab.
     const struct {
@@ -77,30 +77,30 @@ int main(int argc, char* argv[]) {
     } scenes[] = {
         {1,
          0,
-         {{get<QLineEdit>(w, "Text13"), "5"},
-          {get<QLineEdit>(w, "Text14"), "2"},
-          {get<QLineEdit>(w, "Text16"), "3"}},
+         {{control<QLineEdit>(w, "Text13"), "5"},
+          {control<QLineEdit>(w, "Text14"), "2"},
+          {control<QLineEdit>(w, "Text16"), "3"}},
          "led-error"},
         {1,
          1,
-         {{get<QLineEdit>(w, "Text21"), "5"},
-          {get<QLineEdit>(w, "Text22"), "2"},
-          {get<QLineEdit>(w, "Text24"), "4"}},
+         {{control<QLineEdit>(w, "Text21"), "5"},
+          {control<QLineEdit>(w, "Text22"), "2"},
+          {control<QLineEdit>(w, "Text24"), "4"}},
          "led-parallel"},
         {2,
          0,
-         {{get<QLineEdit>(w, "Text28"), "12"},
-          {get<QLineEdit>(w, "Text27"), "5.1"},
-          {get<QLineEdit>(w, "Text26"), "20"}},
+         {{control<QLineEdit>(w, "Text28"), "12"},
+          {control<QLineEdit>(w, "Text27"), "5.1"},
+          {control<QLineEdit>(w, "Text26"), "20"}},
          "zener-computed"},
     };
     for (const auto& scene : scenes) {
         w.selectTab(scene.tab);
-        get<QTabBar>(w, "TabStrip2")->setCurrentIndex(scene.ledTab);
-        for (const auto& [field, text] : scene.typed) type(field, QString::fromLatin1(text));
-        save(w, dir, QString::fromLatin1(scene.name));
+        control<QTabBar>(w, "TabStrip2")->setCurrentIndex(scene.ledTab);
+        for (const auto& [field, text] : scene.typed) typeOver(field, QString::fromLatin1(text));
+        saveShot(w, dir, QString::fromLatin1(scene.name));
     }
     w.selectTab(Base::Resis);
-    save(w, dir, QStringLiteral("resis-handover"));
+    saveShot(w, dir, QStringLiteral("resis-handover"));
     return 0;
 }

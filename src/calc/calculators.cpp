@@ -1,13 +1,10 @@
 #include "calc/calculators.h"
 
-#include <array>
+#include "codes/series.h"
 
 namespace calc {
 
 namespace {
-// The E24 values of one decade, in ohms.
-constexpr std::array<int, 24> kE24{10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
-                                   33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
 // The proposals cover 10 ohms up to 1000 ohms; 1000 stands for (1000, 1100].
 constexpr double kLowest = 10, kHighest = 1100;
 constexpr double kBaseEmitter = 0.6; // volts
@@ -16,8 +13,8 @@ constexpr double kBaseEmitter = 0.6; // volts
 int proposalBelow(double r) {
     int best = 10;
     for (int scale : {1, 10, 100})
-        for (int base : kE24)
-            if (const int v = base * scale; v <= 1000 && v < r) best = v;
+        for (int e : series::values(series::Series::E24)) // 100 to 910: 10 to 91 ohms times scale
+            if (const int v = e / 10 * scale; v <= 1000 && v < r) best = v;
     return best;
 }
 } // namespace

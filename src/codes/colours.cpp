@@ -20,22 +20,10 @@ constexpr const BandColour* kOr = &kColours[11];
 constexpr const BandColour* digit(int d) { return &kColours[d]; }
 
 // In the order of the multiplier list: x0.01, x0.1, x1, x10 ... x1G.
-// Two digits read .ab, a.b, ab or ab0; three digits a.bc, ab.c or abc.
-constexpr Multiplier kMultipliers[] = {
-    {kArgent, Point::BeforeFirst, false, "Ohms", Point::AfterFirst, "Ohms"},
-    {kOr, Point::AfterFirst, false, "Ohms", Point::AfterSecond, "Ohms"},
-    {digit(0), Point::None, false, "Ohms", Point::None, "Ohms"},
-    {digit(1), Point::None, true, "Ohms", Point::AfterFirst, "k Ohms"},
-    {digit(2), Point::AfterFirst, false, "k Ohms", Point::AfterSecond, "k Ohms"},
-    {digit(3), Point::None, false, "k Ohms", Point::None, "k Ohms"},
-    {digit(4), Point::None, true, "k Ohms", Point::AfterFirst, "M Ohms"},
-    {digit(5), Point::AfterFirst, false, "M Ohms", Point::AfterSecond, "M Ohms"},
-    {digit(6), Point::None, false, "M Ohms", Point::None, "M Ohms"},
-    {digit(7), Point::None, true, "M Ohms", Point::AfterFirst, "G Ohms"},
-    {digit(8), Point::AfterFirst, false, "G Ohms", Point::AfterSecond, "G Ohms"},
-    {digit(9), Point::None, false, "G Ohms", Point::None, "G Ohms"},
-};
-constexpr int kFirstDigitMultiplier = 2; // "Noir"
+constexpr const BandColour* kMultipliers[] = {kArgent,  kOr,      digit(0), digit(1),
+                                              digit(2), digit(3), digit(4), digit(5),
+                                              digit(6), digit(7), digit(8), digit(9)};
+static_assert(std::size(kMultipliers) == 9 - kLowestExponent + 1);
 
 constexpr Tolerance kTolerances[] = {
     {kArgent, "10"},   {kOr, "5"},         {kNoir, "20"},     {digit(1), "1"},    {digit(2), "2"},
@@ -51,7 +39,9 @@ constexpr struct {
 
 constexpr const char* kFinderMultipliers[] = {"x0.01", "x0.1", "x1",    "x10", "x100",
                                               "x1k",   "x10k", "x100k", "x1M", "x10M"};
+static_assert(std::size(kFinderMultipliers) == kFinderHighestExponent - kLowestExponent + 1);
 constexpr const char* kModes[] = {"Déterminer", "4 anneaux", "5 anneaux", "CMS/SMD"};
+static_assert(std::size(kModes) == kModeCount);
 
 template <class Row, std::size_t N>
 const Row* at(const Row (&rows)[N], int index) {
@@ -80,19 +70,17 @@ const BandColour* digitAt(int index, bool first) {
 }
 
 QStringList multiplierItems() {
-    return names(kMultipliers, [](const Multiplier& m) { return m.colour->name; });
+    return names(kMultipliers, [](const BandColour* c) { return c->name; });
 }
-const Multiplier* multiplierAt(int index) { return at(kMultipliers, index); }
+const BandColour* multiplierAt(int index) {
+    const auto* c = at(kMultipliers, index);
+    return c ? *c : nullptr;
+}
 
 QStringList toleranceItems() {
     return names(kTolerances, [](const Tolerance& t) { return t.colour->name; });
 }
 const Tolerance* toleranceAt(int index) { return at(kTolerances, index); }
-
-const Multiplier* smdMultiplier(int zeros) {
-    if (zeros < 0 || zeros > 9) return nullptr;
-    return &kMultipliers[kFirstDigitMultiplier + zeros];
-}
 
 QStringList finderMultiplierItems() {
     return names(kFinderMultipliers, [](const char* n) { return n; });

@@ -130,6 +130,42 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
 }
 
+// Painted by QLabel until a copy of its drawing is kept: the copy is made
+// after the paint, a widget being drawn only once at a time.
+void ClickLabel::paintEvent(QPaintEvent* e) {
+    const qreal ratio = devicePixelRatioF();
+    if (drawing_ || drawn_.isNull() || drawn_.devicePixelRatio() != ratio ||
+        drawn_.size() != (QSizeF(size()) * ratio).toSize() || drawnText_ != text()) {
+        QLabel::paintEvent(e);
+        if (!drawing_)
+            QMetaObject::invokeMethod(this, &ClickLabel::keepDrawing, Qt::QueuedConnection);
+        return;
+    }
+    QPainter(this).drawPixmap(0, 0, drawn_);
+}
+
+void ClickLabel::keepDrawing() {
+    const qreal ratio = devicePixelRatioF();
+    drawn_ = QPixmap((QSizeF(size()) * ratio).toSize());
+    drawn_.setDevicePixelRatio(ratio);
+    drawn_.fill(Qt::transparent);
+    drawing_ = true;
+    render(&drawn_, QPoint(), QRegion(), {}); // without the window's background
+    drawing_ = false;
+    drawnText_ = text();
+}
+
+void ClickLabel::changeEvent(QEvent* e) {
+    switch (e->type()) {
+    case QEvent::FontChange:
+    case QEvent::PaletteChange:
+    case QEvent::StyleChange:
+    case QEvent::EnabledChange: drawn_ = QPixmap(); break;
+    default: break;
+    }
+    QLabel::changeEvent(e);
+}
+
 void NoteLabel::setNote(const QString& text) {
     if (home_.isNull())
         home_ = geometry();
@@ -137,10 +173,17 @@ void NoteLabel::setNote(const QString& text) {
         return; // placed for this text already
     setText(text);
     const int room = parentWidget()->width();
-    const int need = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(text)));
+    // Most notes are short: the advances of their characters, with a pixel each
+    // for kerning and rounding, show that they fit their place without shaping.
+    const QFontMetricsF metrics(font());
+    qreal bound = 0;
+    for (QChar c : text) bound += c.unicode() > 0xff ? room : metrics.horizontalAdvance(c) + 1;
+    const int need =
+        bound <= home_.width() ? home_.width() : int(std::ceil(metrics.horizontalAdvance(text)));
     const int width = std::min(std::max(home_.width(), need), room);
     setGeometry(std::clamp(home_.x(), 0, room - width), home_.y(), width, home_.height());
-    setToolTip(need > width ? text : QString());
+    fits_ = need <= width;
+    if (const QString tip = fits_ ? QString() : text; toolTip() != tip) setToolTip(tip);
 }
 
 void NoteLabel::paintEvent(QPaintEvent* e) {
@@ -150,6 +193,7 @@ void NoteLabel::paintEvent(QPaintEvent* e) {
         const QRect band(box.x(), box.center().y() - fm.height() / 2, box.width(), fm.height());
         QPainter(this).fillRect(band, palette().window());
     }
+    if (fits_) return QLabel::paintEvent(e);
     const QString shown = fm.elidedText(text(), Qt::ElideRight, box.width());
     if (shown == text()) return QLabel::paintEvent(e);
     QPainter p(this);

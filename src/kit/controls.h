@@ -89,6 +89,8 @@ private:
 };
 
 // A QLabel that reports clicks (the zener message hides itself when clicked).
+// It keeps its drawing, copied at each paint, while its text, size and look
+// stay: laying out a wrapped text again at every showing costs much more.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -98,6 +100,14 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    void keepDrawing();
+    QPixmap drawn_;     // QLabel's own drawing, on a transparent ground
+    QString drawnText_; // the text drawn
+    bool drawing_ = false;
 };
 
 // A value written over a picture. It keeps its place while its text fits, widens
@@ -114,7 +124,8 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    QRect home_; // the place it was given, taken at the first note
+    QRect home_;       // the place it was given, taken at the first note
+    bool fits_ = true; // the note fits its place: nothing to cut when painted
 };
 
 // Calls back when the watched widget is clicked (mouse released inside it).

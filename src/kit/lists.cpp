@@ -63,13 +63,15 @@ void ListRule::commit() {
     write(named >= 0 ? named : applied_ >= 0 ? applied_ : list_->currentIndex());
 }
 
-void ListRule::write(int index) {
+void ListRule::write(int index, bool runRule) {
     applied_ = index;
     ++writing_;
-    list_->setCurrentIndex(index);
+    // The index it has already is set again only to empty the edit part.
+    if (list_->currentIndex() != index || (index < 0 && !list_->currentText().isEmpty()))
+        list_->setCurrentIndex(index);
     if (list_->isEditable() && index >= 0) list_->setEditText(list_->itemText(index));
     --writing_;
-    rule_();
+    if (runRule) rule_();
 }
 
 bool ListRule::eventFilter(QObject* watched, QEvent* e) {

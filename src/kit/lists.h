@@ -24,8 +24,9 @@ public:
     static ListRule* of(const QComboBox* list);
 
     // The program's write: sets the index and, in an editable list, puts the
-    // item's text back into the edit part; then runs the rule once.
-    void write(int index);
+    // item's text back into the edit part; then runs the rule once (unless not
+    // asked to: the list shows a value kept elsewhere).
+    void write(int index, bool runRule = true);
 
     // An editable list commits to one of its items: a text naming an item in
     // another case becomes that item, any other text that is not an item gets

@@ -28,10 +28,6 @@ void show(QLineEdit* field, const QString& text) {
     field->setText(text);
 }
 
-void write(NoteLabel* note, Num v) {
-    if (v) note->setNote(numbers::writeNumber(*v));
-}
-
 void repairToOne(QLineEdit* field) {
     field->selectAll();
     field->insert(QStringLiteral("1")); // an edit, which the field can undo
@@ -141,6 +137,12 @@ void onChoice(QComboBox* list, QObject* context, std::function<void()> rule) {
 
 void setIndex(QComboBox* list, int index) {
     if (ListRule* r = ListRule::of(list)) return r->write(index);
+    list->setCurrentIndex(index);
+}
+
+void showIndex(QComboBox* list, int index) {
+    const QSignalBlocker quiet(list);
+    if (ListRule* r = ListRule::of(list)) return r->write(index, false);
     list->setCurrentIndex(index);
 }
 

@@ -10,7 +10,6 @@
 
 #include "numbers/numbers.h"
 
-class NoteLabel;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -31,7 +30,6 @@ Num inLocale(const QLineEdit* field);
 
 // Write a present value by the writing rule; an empty one writes nothing.
 void write(QLineEdit* field, Num v);
-void write(NoteLabel* note, Num v);
 // Sets a field's text; an output (read-only) field that holds it already is
 // left alone: rewritten, it would only be laid out and painted again.
 void show(QLineEdit* field, const QString& text);
@@ -60,6 +58,9 @@ void onChoice(QComboBox* list, QObject* context, std::function<void()> rule);
 // A program write of a list's index: runs the list's rule, also when the index
 // is unchanged.
 void setIndex(QComboBox* list, int index);
+// The same write without running the list's rule: the list shows a value kept
+// elsewhere.
+void showIndex(QComboBox* list, int index);
 // An editable list left holding a text that is not one of its items takes
 // back an item (kit/lists.h).
 void commit(QComboBox* list);

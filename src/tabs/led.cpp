@@ -97,7 +97,6 @@ LedTab::LedTab(QWidget* p) {
     for (QLineEdit* f : {Text21, Text22, Text23, Text24})
         kit::numericField(f, this, [this] { rledd(); });
     connect(TabStrip2, &QTabBar::currentChanged, this, [this] { TabStrip2_Click(); });
-    TabStrip2->setUsesScrollButtons(false);
 }
 
 void LedTab::start(int maxLength) {

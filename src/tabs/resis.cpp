@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "codes/colours.h"
 #include "codes/readers.h"
 #include "kit/build.h"
 #include "kit/controls.h"
@@ -78,7 +79,7 @@ void ResisTab::placeValueLines() {
          Label5->x() + widthOf(Label5, Label5->text()) + widthOf(tol_lbl, QStringLiteral(" ")));
 }
 
-ResisTab::ResisTab(QWidget* p) : panel_(p) {
+ResisTab::ResisTab(QWidget* p) : mode_(codes::Mode::Finder), panel_(p) {
     buildBands(p);
     buildSmd(p);
     buildFinder(p);

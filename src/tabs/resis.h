@@ -1,15 +1,25 @@
 #pragma once
 // The "Résis" tab: reads a resistor from 4 or 5 colour bands or an SMD marking,
 // and finds the colour code of a value with its neighbours in a series. Its
-// modes are codes::Mode, in the order of its mode list (Combo1).
+// modes are codes::Mode, in the order of its mode list (Combo1). What it shows
+// is kept as markings (codes/marking.h): each rule reads its event into them
+// and calls show(), which writes the lists, the drawing and the value lines.
 
 #include <QHash>
 #include <QObject>
 #include <QString>
 #include <array>
+#include <optional>
 #include <utility>
 
-#include "codes/colours.h"
+#include "codes/marking.h"
+
+namespace codes {
+enum class Mode; // codes/colours.h
+}
+namespace series {
+enum class Series; // codes/series.h
+}
 
 class QCheckBox;
 class QComboBox;
@@ -63,16 +73,26 @@ private:
     void flow(std::initializer_list<QLabel*> labels, QLabel* unit, int x);
     int widthOf(const QLabel* l, const QString& text);
 
-    void Combo1_Click();                   // mode rule
-    void bandDigit_Click(QComboBox* list); // Combo2, Combo3, Combo4
-    void Combo6_Click();                   // multiplier
-    void Combo5_Click();                   // tolerance
-    void Combo12_Click();                  // finder tolerance -> Combo5
+    void Combo1_Click(); // mode rule
+    // A band list's pick or typed item; its place in the code.
+    void band_Click(QComboBox* list, codes::Band band);
+    void Combo12_Click(); // finder tolerance: the tolerance band's
     void cms_Change(QLineEdit* field);
-    void readMarking(int changed); // the SMD marking, after a change of field `changed`
     void Check1_Click();
-    void showDigitCount(); // what the two-digit switch shows, without reading the finder
-    void showMarks(const codes::Multiplier& m, bool fiveBands);
+    void readFinder();      // the finder's lists into the finder's value, then onto the bands
+    int digitCount() const; // the value line reads three digits in the five-band mode only
+    void showMode();        // which panels, lists and bands a mode shows
+    void showDigitCount();  // what the two-digit switch shows, without reading the finder
+    // Writes what the tab keeps: the drawing, the value and tolerance lines and
+    // the finder's row; the lists named too, silently (their rules do not run).
+    enum Lists : unsigned { NoList = 0, BandLists = 1, ToleranceList = 2 };
+    void show(unsigned lists = NoList);
+
+    codes::Mode mode_;
+    codes::Marking code_;                  // the colour code: the band lists and the drawing
+    codes::Marking reading_;               // what the value line reads
+    codes::Marking finder_;                // the finder's lists
+    std::optional<series::Series> series_; // the finder's series
 
     std::array<QLabel*, 86> Label25{}; // 85
     std::array<QLabel*, 3> Label1{};   // 2

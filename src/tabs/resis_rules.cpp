@@ -1,48 +1,47 @@
-// The rules of the "Résis" tab. The mode list decides what the tab shows; the
-// band lists colour the drawn resistor and spell its value and tolerance under
-// it; the SMD fields spell their marking on the same value line; the finder
-// composes a value from its lists, shows it as bands and digits and between
-// its neighbours in a series. Each rule reads the indices of its lists, asks
-// codes/readers.h what they mean and writes its labels.
+// The rules of the "Résis" tab. The tab keeps what it shows as markings
+// (codes/marking.h): the colour code that the band lists hold and the drawing
+// wears, what the value line reads, and the finder's value. Each rule reads
+// its event into them and calls show(), which writes the drawing, the value
+// and tolerance lines, the finder's row and, silently, the lists that the
+// event did not come from. The mode list decides what the tab shows; entering
+// a mode reads it again.
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <algorithm>
 
+#include "codes/colours.h"
 #include "codes/readers.h"
 #include "kit/controls.h"
 #include "kit/panelkit.h"
 #include "kit/theme.h"
 #include "tabs/resis.h"
 
+using codes::Band;
 using codes::Mode;
 
 namespace {
 enum class Vis { Keep, Show, Hide, ThreeDigits /* shown when the finder uses three digits */ };
 
-// One row per mode, in the order of codes::Mode.
+// What each mode shows, one row per mode of codes::Mode.
 struct ModeView {
-    bool finder;     // band lists locked and greyed, finder panel shown
-    bool smd;        // SMD panel shown, with the cover of the tolerance line
-    Vis thirdList;   // the third band's list and its leader
-    Vis thirdBand;   // the third band
-    bool thirdDigit; // the third digit of the value line
-    bool hidePoints; // all the points of the value line hidden
+    Mode mode;
+    bool finder; // band lists locked and greyed, finder panel shown
+    bool smd;    // SMD panel shown, with the cover of the tolerance line
+    Vis third;   // the third band with its list and leader
 };
 constexpr ModeView kModes[] = {
-    {true, false, Vis::ThreeDigits, Vis::ThreeDigits, false, false}, // Finder
-    {false, false, Vis::Hide, Vis::Hide, false, false},              // FourBands
-    {false, false, Vis::Show, Vis::Show, true, false},               // FiveBands
-    {false, true, Vis::Keep, Vis::Keep, false, true},                // Smd
+    {Mode::Finder, true, false, Vis::ThreeDigits},
+    {Mode::FourBands, false, false, Vis::Hide},
+    {Mode::FiveBands, false, false, Vis::Show},
+    {Mode::Smd, false, true, Vis::Keep},
 };
-
-void apply(Vis v, bool threeDigits, std::initializer_list<QWidget*> widgets) {
-    if (v == Vis::Keep) return;
-    const bool shown = v == Vis::Show || (v == Vis::ThreeDigits && threeDigits);
-    for (QWidget* w : widgets) w->setVisible(shown);
-}
+static_assert(std::size(kModes) == codes::kModeCount &&
+              std::ranges::all_of(kModes,
+                                  [](const ModeView& v) { return &v == &kModes[int(v.mode)]; }));
 
 // A "Noir" band follows the palette, also when it changes.
 void paint(Shape* band, const codes::BandColour& c, bool toleranceBand) {
@@ -50,8 +49,20 @@ void paint(Shape* band, const codes::BandColour& c, bool toleranceBand) {
     band->setFillColor({c.rgb.r, c.rgb.g, c.rgb.b});
 }
 
-void show(QLabel* l, const std::optional<bool>& shown) {
+void showIf(QLabel* l, const std::optional<bool>& shown) {
     if (shown) l->setVisible(*shown);
+}
+
+// What the value line reads of the code on the band lists: the digits of the
+// bands given and, with the multiplier, its exponent read with `count` digits.
+codes::Marking reading(const codes::Marking& code, std::initializer_list<Band> bands, int count) {
+    codes::Marking r;
+    r.count = count;
+    for (Band b : bands) {
+        if (b == Band::Multiplier) r.exponent = code.exponent;
+        if (b <= Band::Third) r.digits[int(b)] = code.digits[int(b)];
+    }
+    return r;
 }
 
 const QColor kRed{255, 0, 0};
@@ -62,10 +73,13 @@ void ResisTab::connectRules() {
     // A pick from the list, a text typed into its edit part and a write of its
     // index run the same rule.
     kit::onChoice(Combo1, this, [this] { Combo1_Click(); });
-    for (QComboBox* band : {Combo2, Combo3, Combo4})
-        kit::onChoice(band, this, [this, band] { bandDigit_Click(band); });
-    kit::onChoice(Combo6, this, [this] { Combo6_Click(); });
-    kit::onChoice(Combo5, this, [this] { Combo5_Click(); });
+    const std::pair<QComboBox*, Band> bands[] = {{Combo2, Band::First},
+                                                 {Combo3, Band::Second},
+                                                 {Combo4, Band::Third},
+                                                 {Combo6, Band::Multiplier},
+                                                 {Combo5, Band::Tolerance}};
+    for (auto [list, band] : bands)
+        kit::onChoice(list, this, [this, list, band] { band_Click(list, band); });
     kit::onChoice(Combo12, this, [this] { Combo12_Click(); });
     for (QLineEdit* field : {cms1, cms2, cms3})
         connect(field, &QLineEdit::textChanged, this, [this, field] { cms_Change(field); });
@@ -95,97 +109,80 @@ void ResisTab::connectRules() {
     });
 }
 
+int ResisTab::digitCount() const { return mode_ == Mode::FiveBands ? 3 : 2; }
+
 // Entering a mode shows what it reads: the finder's code, the band lists as
 // they stand, or the SMD marking.
 void ResisTab::Combo1_Click() {
-    const Placing once(this);
     const int i = Combo1->currentIndex();
-    if (i < 0 || i >= int(std::size(kModes))) return;
-    const ModeView& m = kModes[i];
-    const std::initializer_list<QComboBox*> bands{Combo2, Combo3, Combo4, Combo5, Combo6};
+    if (i < 0 || i >= codes::kModeCount) return;
+    const Placing once(this);
+    mode_ = Mode(i);
     // A band list left holding a text that is not one of its items commits first.
-    for (QComboBox* band : bands) kit::commit(band);
-    for (QComboBox* band : bands) {
+    for (QComboBox* band : {Combo2, Combo3, Combo4, Combo5, Combo6}) kit::commit(band);
+    showMode();
+    unsigned lists = NoList;
+    switch (mode_) {
+    case Mode::Finder:
+        readFinder();
+        lists = BandLists;
+        // The finder's tolerance is the drawn one.
+        if (const auto t = codes::finderTolerance(Combo12->currentIndex())) {
+            code_.tolerance = t;
+            lists |= ToleranceList;
+        }
+        break;
+    case Mode::FourBands: // the third band is left as it is
+        reading_ = codes::readOnto(
+            reading_, reading(code_, {Band::First, Band::Second, Band::Multiplier}, 2));
+        break;
+    case Mode::FiveBands:
+        reading_ = codes::readOnto(
+            reading_,
+            reading(code_, {Band::First, Band::Second, Band::Third, Band::Multiplier}, 3));
+        break;
+    case Mode::Smd: {
+        // The whole marking, or an empty value line that each character typed fills again.
+        const codes::Marking m = codes::fromSmd({cms1->text(), cms2->text(), cms3->text()}, -1);
+        reading_ = m.exponent ? codes::readOnto(reading_, m) : codes::Marking{};
+        break;
+    }
+    }
+    show(lists);
+}
+
+void ResisTab::showMode() {
+    const ModeView& m = kModes[int(mode_)];
+    for (QComboBox* band : {Combo2, Combo3, Combo4, Combo5, Combo6}) {
         setLocked(band, m.finder);
         theme::setGreyed(band, m.finder);
     }
     Determiner->setVisible(m.finder);
     Picture5->setVisible(m.smd);
     Picture6->setVisible(m.smd);
-    const bool threeDigits = !Check1->isChecked();
-    apply(m.thirdList, threeDigits, {Combo4, LineN[10], LineN[11], LineN[12]});
-    apply(m.thirdBand, threeDigits, {Shape4});
-    val_lbl[2]->setVisible(m.thirdDigit);
-    if (m.hidePoints)
-        for (int k : {3, 4, 5}) val_lbl[k]->hide();
-
-    switch (Mode(i)) {
-    case Mode::Finder:
-        calculr();
-        Combo12_Click(); // the finder's tolerance is the drawn one
-        break;
-    case Mode::FourBands:
-    case Mode::FiveBands:
-        bandDigit_Click(Combo2);
-        bandDigit_Click(Combo3);
-        if (Mode(i) == Mode::FiveBands) bandDigit_Click(Combo4);
-        Combo6_Click();
-        Combo5_Click();
-        break;
-    case Mode::Smd: readMarking(-1); break;
-    }
-    placeValueLines();
+    if (m.third == Vis::Keep) return;
+    const bool shown =
+        m.third == Vis::Show || (m.third == Vis::ThreeDigits && !Check1->isChecked());
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Combo4, LineN[10], LineN[11], LineN[12], Shape4})
+        w->setVisible(shown);
 }
 
-void ResisTab::bandDigit_Click(QComboBox* list) {
-    const struct {
-        QComboBox* list;
-        Shape* band;
-        QLabel* digit;
-    } digits[] = {
-        {Combo2, Shape2, val_lbl[0]}, {Combo3, Shape3, val_lbl[1]}, {Combo4, Shape4, val_lbl[2]}};
-    // Only a colour that this list holds: the first band has no "Noir".
-    const codes::BandColour* c = codes::digitAt(kit::shownItem(list), list == Combo2);
-    if (!c) return;
-    for (const auto& d : digits) {
-        if (d.list != list) continue;
-        paint(d.band, *c, false);
-        d.digit->setText(QString::number(c->digit));
-    }
-    placeValueLines();
-}
-
-void ResisTab::showMarks(const codes::Multiplier& m, bool fiveBands) {
-    const codes::ValueMarks v = codes::valueMarks(m, fiveBands);
-    const QString point = QStringLiteral(".");
-    for (int k : {3, 4, 5}) val_lbl[k]->setText(point);
-    val_lbl[5]->setVisible(v.pointBeforeFirst);
-    val_lbl[3]->setVisible(v.pointAfterFirst);
-    val_lbl[4]->setVisible(v.pointAfterSecond);
-    if (v.thirdZero) val_lbl[2]->setText(QStringLiteral("0"));
-    val_lbl[2]->setVisible(v.third);
-    Label4->setText(v.unit);
-}
-
-void ResisTab::Combo6_Click() {
-    const codes::Multiplier* m = codes::multiplierAt(kit::shownItem(Combo6));
-    if (!m) return;
-    paint(Shape5, *m->colour, false);
-    showMarks(*m, Combo1->currentIndex() == int(Mode::FiveBands));
-    placeValueLines();
-}
-
-void ResisTab::Combo5_Click() {
-    const codes::Tolerance* t = codes::toleranceAt(kit::shownItem(Combo5));
-    if (!t) return;
-    paint(Shape6, *t->colour, true);
-    tol_lbl->setText(QString::fromLatin1(t->percent));
-    placeValueLines();
+// Only an item of the list counts: the first band has no "Noir".
+void ResisTab::band_Click(QComboBox* list, Band band) {
+    const int item = kit::shownItem(list);
+    const std::optional<codes::Marking> code = codes::withBand(code_, band, item);
+    if (!code) return;
+    code_ = *code;
+    reading_ = codes::readOnto(reading_, reading(code_, {band}, digitCount()));
+    show();
 }
 
 void ResisTab::Combo12_Click() {
-    const int band = codes::toleranceBandIndex(Combo12->currentIndex());
-    if (band >= 0) kit::setIndex(Combo5, band);
+    const std::optional<int> t = codes::finderTolerance(Combo12->currentIndex());
+    if (!t) return;
+    code_.tolerance = t;
+    show(ToleranceList);
 }
 
 // A digit typed completes the marking, which is then read whole, or fills its
@@ -197,22 +194,10 @@ void ResisTab::cms_Change(QLineEdit* field) {
         field->deselect();
         return;
     }
-    readMarking(field == cms1 ? 0 : field == cms2 ? 1 : 2);
-}
-
-// The marking when all three characters are there; on entering the mode
-// (changed -1) without them, an empty value line, which each character typed
-// fills again.
-void ResisTab::readMarking(int changed) {
-    const codes::SmdReading r = codes::readSmd({cms1->text(), cms2->text(), cms3->text()}, changed);
-    if (changed < 0 && !r.zeros) {
-        for (QLabel* l : val_lbl) l->clear();
-        Label4->clear();
-    }
-    if (r.first) val_lbl[0]->setText(QString::number(*r.first));
-    if (r.second) val_lbl[1]->setText(QString::number(*r.second));
-    if (r.zeros) showMarks(*r.zeros, false);
-    placeValueLines();
+    const int changed = field == cms1 ? 0 : field == cms2 ? 1 : 2;
+    reading_ = codes::readOnto(reading_,
+                               codes::fromSmd({cms1->text(), cms2->text(), cms3->text()}, changed));
+    show();
 }
 
 void ResisTab::showDigitCount() {
@@ -230,51 +215,87 @@ void ResisTab::Check1_Click() {
     calculr();
 }
 
-void ResisTab::calculr() {
-    const Placing once(this);
-    // An empty list (index -1) enters as -1, as a list with no choice does.
-    const int first = Combo8->currentIndex(), second = Combo9->currentIndex(),
-              third = Combo10->currentIndex(), factor = Combo11->currentIndex();
-
-    // The same code on the colour bands; their rules draw it.
-    kit::setIndex(Combo2, first);
-    kit::setIndex(Combo3, second);
-    kit::setIndex(Combo4, third);
-    kit::setIndex(Combo6, factor);
-
-    const codes::FinderValue v = codes::finderValue(
-        first, second, third, factor, Check1->isChecked(), series::at(Combo7[1]->currentIndex()));
-    for (int k = 0; k < 3; ++k) Label8[k]->setText(v.digits[k]);
-    show(Label9[0], v.point0);
-    show(Label9[1], v.point1);
-    if (v.unit) Label11->setText(*v.unit);
-    show(Label8[2], v.third);
-    placeValueLines();
-
-    // The neighbours in the chosen series, and the frame saying whether the value is one.
-    if (v.lower) kit::show(valst_txt[0], *v.lower);
-    if (v.upper) kit::show(valst_txt[1], *v.upper);
-    if (v.standard) Resok_sh->setBorderColor(*v.standard ? kGreen : kRed);
+// The finder's value, and the same code on the band lists and the value line.
+// An empty list (index -1) enters as -1, as a list with no choice does.
+void ResisTab::readFinder() {
+    finder_ =
+        codes::fromFinder(Combo8->currentIndex(), Combo9->currentIndex(), Combo10->currentIndex(),
+                          Combo11->currentIndex(), Check1->isChecked());
+    series_ = series::at(Combo7[1]->currentIndex());
+    code_ = codes::asBands(finder_, code_.tolerance);
+    reading_ = codes::readOnto(
+        reading_,
+        reading(code_, {Band::First, Band::Second, Band::Third, Band::Multiplier}, digitCount()));
 }
 
-void ResisTab::showResistance(double ohms) {
-    const std::optional<codes::FinderPreset> p = codes::handoverPreset(ohms);
-    if (!p) return;
+void ResisTab::calculr() {
     const Placing once(this);
-    // The finder's lists take the value silently; entering the finder's mode
-    // then reads them once.
-    {
-        const QSignalBlocker q1(Combo11), q2(Check1), q3(Combo8), q4(Combo9), q5(Combo10);
-        Combo11->setCurrentIndex(p->multiplier);
-        Check1->setChecked(p->twoDigits);
-        Combo8->setCurrentIndex(p->digits[0] - 1);
-        Combo9->setCurrentIndex(p->digits[1]);
-        if (!p->twoDigits) Combo10->setCurrentIndex(p->digits[2]);
+    readFinder();
+    show(BandLists);
+}
+
+void ResisTab::show(unsigned lists) {
+    const struct {
+        Band band;
+        QComboBox* list;
+        Shape* shape;
+    } bands[] = {{Band::First, Combo2, Shape2},
+                 {Band::Second, Combo3, Shape3},
+                 {Band::Third, Combo4, Shape4},
+                 {Band::Multiplier, Combo6, Shape5},
+                 {Band::Tolerance, Combo5, Shape6}};
+    for (const auto& b : bands) {
+        const bool tolerance = b.band == Band::Tolerance;
+        if (lists & (tolerance ? ToleranceList : BandLists))
+            kit::showIndex(b.list, codes::bandItem(code_, b.band));
+        if (const codes::BandColour* c = codes::bandColour(code_, b.band))
+            paint(b.shape, *c, tolerance);
     }
+    if (const std::optional<QString> t = codes::toleranceText(code_)) tol_lbl->setText(*t);
+
+    // The value line: digits, then the points, before the first, after the
+    // first and after the second place, and the unit.
+    const codes::ValueLine v = codes::valueLine(reading_);
+    for (int k = 0; k < codes::kPlaces; ++k) val_lbl[k]->setText(v.digits[k]);
+    val_lbl[2]->setVisible(v.third);
+    const int points[] = {5, 3, 4};
+    for (int at = 0; at < 3; ++at) {
+        val_lbl[points[at]]->setText(v.pointText);
+        val_lbl[points[at]]->setVisible(v.point == at);
+    }
+    Label4->setText(v.unit);
+
+    // The finder's row, its neighbours in the chosen series and the frame
+    // saying whether the value is one.
+    const codes::FinderValue f = codes::finderLine(finder_, series_);
+    for (int k = 0; k < 3; ++k) Label8[k]->setText(f.digits[k]);
+    showIf(Label9[0], f.point0);
+    showIf(Label9[1], f.point1);
+    if (f.unit) Label11->setText(*f.unit);
+    showIf(Label8[2], f.third);
+    if (f.lower) kit::show(valst_txt[0], *f.lower);
+    if (f.upper) kit::show(valst_txt[1], *f.upper);
+    if (f.standard) Resok_sh->setBorderColor(*f.standard ? kGreen : kRed);
+    placeValueLines();
+}
+
+// The finder's lists take the value silently; entering the finder's mode then
+// reads them once, and in that mode already, the finder reads them.
+void ResisTab::showResistance(double ohms) {
+    const std::optional<codes::Marking> m = codes::fromResistance(ohms);
+    if (!m) return;
+    const Placing once(this);
+    const codes::FinderItems items = codes::finderItems(*m);
+    kit::showIndex(Combo11, items.multiplier);
+    {
+        const QSignalBlocker quiet(Check1);
+        Check1->setChecked(items.twoDigits);
+    }
+    kit::showIndex(Combo8, items.first);
+    kit::showIndex(Combo9, items.second);
+    if (items.third) kit::showIndex(Combo10, *items.third);
     showDigitCount();
-    // Entering the finder's mode reads it; in that mode already, the tab shows
-    // all else the mode shows, and only the reading is left to do.
-    if (Combo1->currentIndex() == int(Mode::Finder))
+    if (mode_ == Mode::Finder)
         calculr();
     else
         kit::setIndex(Combo1, int(Mode::Finder));

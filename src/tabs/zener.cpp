@@ -102,8 +102,11 @@ void ZenerTab::zener() {
     const auto out =
         calc::zenerIdeal(leading(Text28), leading(Text27), leading(Text26), inLocale(Text25), e24);
     if (!out) return;
-    kit::write(Text25, out->ideal);
-    kit::write(Timg[0], out->ideal);
+    if (out->ideal) { // written once, shown in its field and on the schematic
+        const QString ideal = numbers::writeNumber(*out->ideal);
+        kit::show(Text25, ideal);
+        Timg[0]->setNote(ideal);
+    }
     Timg[1]->setNote(Text28->text() + u'V');
     Timg[2]->setNote(Text27->text() + u'V');
     if (out->ideal) emit resistanceComputed(*out->ideal);

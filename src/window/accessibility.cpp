@@ -161,6 +161,3 @@ void Base::installAccessibleFactory() {
                                    QAccessible::installFactory(guarded), true);
     Q_UNUSED(installed);
 }
-
-// The tabs name their own controls; the main strip keeps its tabs only.
-void Base::setupAccessibility() { TabStrip1->setUsesScrollButtons(false); }

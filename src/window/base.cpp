@@ -55,8 +55,10 @@ Base::Base(Build build, QWidget* parent) : QWidget(parent) {
     connect(TabStrip1, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
     connect(bases_.get(), &BasesTab::resistanceComputed, this, &Base::handOver);
     setupShortcuts();
-    startShown();
-    if (build == Build::AllNow) finishBuilding();
+    if (build == Build::AllNow)
+        Form_Load();
+    else
+        startShown(); // the rest after the first paint (event())
 }
 
 Base::~Base() = default;
@@ -68,6 +70,12 @@ bool Base::event(QEvent* e) {
     if (e->type() == QEvent::Paint && !led_)
         QMetaObject::invokeMethod(this, &Base::finishBuilding, Qt::QueuedConnection);
     return QWidget::event(e);
+}
+
+void Base::Form_Load() {
+    startShown();
+    if (!led_) buildHidden();
+    startHidden();
 }
 
 void Base::finishBuilding() {
@@ -84,16 +92,15 @@ void Base::buildHidden() {
     help_ = std::make_unique<HelpTab>(Picture1[Help]);
     connectTabs();
     setupKeyboard();
-    setupAccessibility();
 }
 
-ResisTab& Base::resis() {
+void Base::showResistance(double ohms) {
     finishBuilding();
-    return *resis_;
+    resis_->showResistance(ohms);
 }
 
 void Base::handOver(double ohms) {
-    resis().showResistance(ohms);
+    showResistance(ohms);
     emit resistanceComputed(ohms);
 }
 

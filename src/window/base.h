@@ -35,10 +35,12 @@ public:
     // The main tabs, in the order of the tab strip.
     enum Tab { Bases, Led, Zener, Trans, Resis, Help };
     void selectTab(int index);
-    // The colour-code tab, which takes the hand-over (ResisTab::showResistance).
-    ResisTab& resis();
-    // The start-up (window/startup.cpp), which the constructor runs; run again,
-    // it starts over.
+    // A resistance shown on the colour-code tab as a hand-over shows it
+    // (ResisTab::showResistance), without resistanceComputed.
+    void showResistance(double ohms);
+    // The start-up: the tabs built and started (window/startup.cpp). The
+    // constructor runs it whole, or with ShownFirst its first part and the rest
+    // after the first paint; run again, it starts every tab over.
     void Form_Load();
 
 signals:
@@ -57,8 +59,7 @@ private:
     void handOver(double ohms);             // a computed resistance, to the colour-code tab
     void setupShortcuts();                  // window/keyboard.cpp: the tab shortcuts
     void setupKeyboard();                   // (the same): Tab order, Ctrl+Y of the other fields
-    void setupAccessibility();              // window/accessibility.cpp
-    static void installAccessibleFactory(); // (the same), before any control exists
+    static void installAccessibleFactory(); // window/accessibility.cpp, before any control exists
 
     TabStrip* TabStrip1 = nullptr;
     std::array<QWidget*, 6> Picture1{};

@@ -35,9 +35,3 @@ void Base::startHidden() {
     zener_->fillLists();
     resis_->fillFinderLists();
 }
-
-void Base::Form_Load() {
-    startShown();
-    if (!led_) buildHidden();
-    startHidden();
-}

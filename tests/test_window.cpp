@@ -269,8 +269,8 @@ private slots:
         QTest::newRow("dark window, light fields") << make(text, grey, black, white, dim) << false;
         QTest::newRow("light window, dark fields") << make(black, pale, text, field, mid) << false;
         QTest::newRow("black on white") << make(black, white, black, white, {96, 96, 96}) << false;
-        QTest::newRow("white on black") << make(white, black, white, black, {170, 170, 170})
-                                        << false;
+        QTest::newRow("white on black")
+            << make(white, black, white, black, {170, 170, 170}) << false;
         QTest::newRow("grey texts") << make({70, 70, 70}, pale, {70, 70, 70}, white, mid) << false;
     }
     // On each, switched to while the window is open, in every state: each text

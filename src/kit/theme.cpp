@@ -3,12 +3,11 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPalette>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
-#include <memory>
+#include <utility>
 
 namespace theme {
 
@@ -29,16 +28,15 @@ struct Colours {
 };
 
 // Qt's own light palette, the one the design's colours were chosen on: what
-// Kirel gets where the desktop gives none.
+// Kirel gets where the desktop gives none (its colours, as Qt builds it).
 bool isStandard(const QPalette& pal) {
-    static const QPalette standard = [] {
-        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-        return fusion->standardPalette();
-    }();
-    for (auto role : {QPalette::Window, QPalette::WindowText, QPalette::Base, QPalette::Text,
-                      QPalette::Button, QPalette::ButtonText, QPalette::Mid})
-        if (pal.color(role) != standard.color(role)) return false;
-    return true;
+    static constexpr std::pair<QPalette::ColorRole, QRgb> kStandard[] = {
+        {QPalette::Window, 0xffefefef}, {QPalette::WindowText, 0xff000000},
+        {QPalette::Base, 0xffffffff},   {QPalette::Text, 0xff000000},
+        {QPalette::Button, 0xffefefef}, {QPalette::ButtonText, 0xff000000},
+        {QPalette::Mid, 0xffb8b8b8}};
+    return std::ranges::all_of(
+        kStandard, [&pal](auto role) { return pal.color(role.first).rgba() == role.second; });
 }
 
 const Colours& current() {

@@ -191,16 +191,20 @@ private slots:
         }
     }
 
-    // Contrast as the accessibility guidelines measure it. A design colour on a
-    // light background stays as designed; on a dark one, green that does not read
-    // is lightened in its own hue just until it does.
+    // Contrast as the accessibility guidelines measure it. A colour that reads
+    // stays as it is; one that does not is lightened on a dark background and
+    // darkened on a light one, in its own hue, just until it does.
     void readableColours() {
-        const QColor dark(45, 45, 45), green(0, 128, 0), got = theme::readable(green, dark);
-        QCOMPARE(qRound(theme::contrast(green, Qt::white) * 100), 514);
-        QCOMPARE(theme::readable(green, Qt::white), green);
-        QVERIFY2(got.hslHue() == 120 && theme::contrast(got, dark) >= 4.5 &&
-                     theme::contrast(got.darker(104), dark) < 4.5,
-                 qPrintable(got.name()));
+        const QColor dark(45, 45, 45), white(Qt::white), green(0, 128, 0), bright(0, 192, 0);
+        QCOMPARE(qRound(theme::contrast(green, white) * 100), 514);
+        QCOMPARE(theme::readable(green, white), green);
+        for (auto [colour, on] : {std::pair{green, dark}, {bright, white}}) {
+            const QColor got = theme::readable(colour, on);
+            const QColor past = theme::isDark(on) ? got.darker(104) : got.lighter(104);
+            QVERIFY2(got.hslHue() == 120 && theme::contrast(got, on) >= 4.5 &&
+                         theme::contrast(past, on) < 4.5,
+                     qPrintable(got.name()));
+        }
     }
 
     // Each input read into a marking, and what shows it.

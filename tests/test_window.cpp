@@ -254,6 +254,7 @@ private slots:
     // high contrast black on white and white on black, and grey texts.
     void everyPalette_data() {
         QTest::addColumn<QPalette>("palette");
+        QTest::addColumn<bool>("asDesigned"); // the design's colours drawn as chosen
         const QColor black(Qt::black), white(Qt::white), grey(53, 53, 53), pale(239, 239, 239);
         const QColor text(238, 238, 236), dim(40, 40, 40), field(45, 45, 45), mid(160, 160, 160);
         auto make = [](QColor windowText, QColor window, QColor text, QColor base, QColor mid) {
@@ -263,22 +264,24 @@ private slots:
             p.setColor(QPalette::ButtonText, windowText); // buttons in the window's colours
             return p;
         };
-        QTest::newRow("light") << QApplication::palette();
-        QTest::newRow("dark") << make(text, grey, text, field, dim);
-        QTest::newRow("dark window, light fields") << make(text, grey, black, white, dim);
-        QTest::newRow("light window, dark fields") << make(black, pale, text, field, mid);
-        QTest::newRow("black on white") << make(black, white, black, white, QColor(96, 96, 96));
-        QTest::newRow("white on black") << make(white, black, white, black, QColor(170, 170, 170));
-        QTest::newRow("grey texts") << make({70, 70, 70}, pale, {70, 70, 70}, white, mid);
+        QTest::newRow("light") << QApplication::palette() << true;
+        QTest::newRow("dark") << make(text, grey, text, field, dim) << false;
+        QTest::newRow("dark window, light fields") << make(text, grey, black, white, dim) << false;
+        QTest::newRow("light window, dark fields") << make(black, pale, text, field, mid) << false;
+        QTest::newRow("black on white") << make(black, white, black, white, {96, 96, 96}) << false;
+        QTest::newRow("white on black")
+            << make(white, black, white, black, {170, 170, 170}) << false;
+        QTest::newRow("grey texts") << make({70, 70, 70}, pale, {70, 70, 70}, white, mid) << false;
     }
     // On each, switched to while the window is open, in every state: each text
-    // reads (4.5:1, a greyed list 3:1; on a light background the design's own
-    // colours stay as they are), and on a dark panel the outlines of the fields,
-    // the check box and the empty option buttons stand out (3:1). Then the window
+    // reads (4.5:1, a greyed list 3:1; on the standard light palette the
+    // design's own colours stay as they are), and the outlines of the fields,
+    // lists, the check box and the empty option buttons stand out (3:1). Then the window
     // is, pixel for pixel, one opened under that palette, and under the light
     // one again once it is back.
     void everyPalette() {
         QFETCH(QPalette, palette);
+        QFETCH(bool, asDesigned);
         const QPalette light = QApplication::palette();
         const auto back =
             qScopeGuard([light] { QApplication::setPalette(light); }); // on failure too
@@ -286,7 +289,7 @@ private slots:
         QApplication::processEvents(); // the palette's news is posted
         for (const char* steps : kStates) {
             testing::act(*w, steps);
-            const QStringList faults = unreadable(*w) + unseen(*w);
+            const QStringList faults = unreadable(*w, asDesigned) + unseen(*w);
             QVERIFY2(faults.isEmpty(), qPrintable(steps + (": " + faults.join(", "))));
         }
         for (const QPalette& now : {palette, light}) {
@@ -402,8 +405,9 @@ private slots:
     }
 
     // The window's style copies the frame of a field once drawn: the copy is
-    // Fusion's own drawing (to one level of a colour where its translucent lines
-    // cross), in every state, palette and scale, on whole device pixels, and
+    // Fusion's own drawing with the outline that stands out (to one level of a
+    // colour where its translucent lines cross), in every state, palette and
+    // scale, on whole device pixels, and
     // drawn once per look; off whole pixels Fusion draws directly.
     void fieldFramesAsFusion_data() {
         QTest::addColumn<qreal>("ratio");
@@ -424,7 +428,9 @@ private slots:
             img.fill(opt.palette.window().color());
             QPainter p(&img);
             p.translate(offset, offset);
-            style->drawPrimitive(S::PE_PanelLineEdit, &opt, &p);
+            QStyleOptionFrame given = opt;
+            if (style == fusion.get()) given.palette = kirel::outlinedPalette(opt.palette);
+            style->drawPrimitive(S::PE_PanelLineEdit, &given, &p);
             return img;
         };
         QStyleOptionFrame field;
@@ -458,9 +464,9 @@ private:
         "Combo1=4 anneaux; Combo2=Marron; Combo6=Noir; Combo5=Noir"};
 
     // The texts shown that do not read against what most of the window behind
-    // them shows: 4.5:1, a greyed list 3:1. On a light background the design's
-    // own colours (and the greyed lists') are drawn as chosen.
-    static QStringList unreadable(Base& w) {
+    // them shows: 4.5:1, a greyed list 3:1; the design's own colours (and the
+    // greyed lists') are left out where they are drawn as chosen.
+    static QStringList unreadable(Base& w, bool asDesigned) {
         QStringList faults;
         auto check = [&](QWidget* c, const QColor& ink, QRect where, bool own) {
             // What most of it shows: the median by lightness (a button's gradient
@@ -476,7 +482,7 @@ private:
                     break;
                 }
             const bool greyed = theme::isGreyed(c) || theme::isGreyed(c->parentWidget());
-            if ((own || greyed) && !theme::isDark(most)) return;
+            if ((own || greyed) && asDesigned) return;
             if (theme::contrast(ink, most) < (greyed ? 3 : 4.5))
                 faults << c->objectName() + u' ' + ink.name() + " on " + QColor(most).name();
         };
@@ -489,24 +495,23 @@ private:
             const char* shown = c->inherits("QComboBox") ? "currentText" : "text";
             if (c->property(shown).toString().isEmpty()) continue;
             auto* list = qobject_cast<QComboBox*>(c); // one not editable shows its text as a button
-            const auto role =
-                list && !list->isEditable() ? QPalette::ButtonText : c->foregroundRole();
+            if (list && list->isEditable()) continue; // its edit part is a field of its own
+            const auto role = list ? QPalette::ButtonText : c->foregroundRole();
             check(c, c->palette().color(role), c->rect(), c->property("designColour").isValid());
         }
         return faults;
     }
 
-    // On a dark panel, the fields, the check box and the empty option buttons
-    // whose outline does not stand out from it at 3:1 (a field with the focus
+    // The fields, lists, the check box and the empty option buttons whose
+    // outline does not stand out from the panel at 3:1 (a field with the focus
     // is outlined in the palette's highlight).
     static QStringList unseen(Base& w) {
         const QColor panel = theme::background();
-        if (!theme::isDark(panel)) return {};
         QStringList faults;
         for (QWidget* c : w.findChildren<QWidget*>()) {
             auto* button = qobject_cast<QAbstractButton*>(c);
             if (!c->isVisible() || c->objectName().isEmpty() || c->hasFocus() ||
-                !(qobject_cast<QLineEdit*>(c) ||
+                !(qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c) ||
                   (button && button->isCheckable() && !button->isChecked())))
                 continue;
             QRect outline(0, c->height() / 2 - 1, 2, 3); // a field's or list's left edge

@@ -20,23 +20,31 @@ bool copiesExactly(const QPainter* painter, qreal ratio) {
     return t.type() <= QTransform::TxScale && t.m11() == ratio && t.m22() == ratio &&
            whole(t.dx()) && whole(t.dy());
 }
-// Fusion draws the outlines of fields, check boxes and option buttons
-// a shade darker than the window colour they stand on: on a dark window they
-// nearly vanish. There Fusion is given a lighter window colour, of the same
-// hue, just light enough for its outline to stand out at 3:1 (a light window
-// keeps its colours, and its outlines as Fusion draws them).
 template <class Option>
 Option outlined(const Option& option) {
-    const QColor panel = option.palette.color(QPalette::Window);
-    // The option buttons' outline, the darkest, is antialiased: a margin over 3:1.
-    const QColor outline = panel.darker(150);
-    if (!theme::isDark(panel) || theme::contrast(outline, panel) >= 3) return option;
     Option seen = option;
-    seen.palette.setColor(QPalette::Window, theme::readable(outline, panel, 3.6).lighter(150));
+    seen.palette = outlinedPalette(option.palette);
     return seen;
 }
 
 } // namespace
+
+QPalette outlinedPalette(const QPalette& palette) {
+    // Worked out at every frame painted: the last panel's answer is kept.
+    static QRgb panel = 0, given = 0;
+    if (const QRgb now = palette.color(QPalette::Window).rgba(); now != panel || !given) {
+        panel = now;
+        // The option buttons' outline, the darkest, is antialiased: a margin over 3:1.
+        const QColor outline = QColor(now).darker(150);
+        given = theme::contrast(outline, now) >= 3
+                    ? now
+                    : theme::readable(outline, now, 3.6).lighter(150).rgba();
+    }
+    if (given == panel) return palette;
+    QPalette seen = palette;
+    seen.setColor(QPalette::Window, QColor::fromRgba(given));
+    return seen;
+}
 
 Style::Style() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
@@ -56,6 +64,15 @@ void Style::drawPrimitive(PrimitiveElement element, const QStyleOption* option, 
         copiesExactly(painter, ratio))
         return drawCopied(seen, ratio, painter, widget);
     QProxyStyle::drawPrimitive(element, &seen, painter, widget);
+}
+
+void Style::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                               QPainter* painter, const QWidget* widget) const {
+    if (const auto* list = qstyleoption_cast<const QStyleOptionComboBox*>(option)) {
+        const QStyleOptionComboBox seen = outlined(*list);
+        return QProxyStyle::drawComplexControl(control, &seen, painter, widget);
+    }
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
 }
 
 void Style::drawCopied(const QStyleOptionFrame& option, qreal ratio, QPainter* painter,

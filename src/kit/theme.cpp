@@ -5,7 +5,9 @@
 #include <QPalette>
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace theme {
 
@@ -21,22 +23,41 @@ double linear(int channel) {
 
 struct Colours {
     qint64 key = -1;
-    QColor background, button, windowText, buttonText, grey, ink;
+    bool design = true; // the standard light palette: the design's colours as chosen
+    QColor background, button, windowText, buttonText, grey, greyOnButton, ink;
 };
+
+// Qt's own light palette, the one the design's colours were chosen on: what
+// Kirel gets where the desktop gives none (its colours, as Qt builds it).
+bool isStandard(const QPalette& pal) {
+    static constexpr std::pair<QPalette::ColorRole, QRgb> kStandard[] = {
+        {QPalette::Window, 0xffefefef}, {QPalette::WindowText, 0xff000000},
+        {QPalette::Base, 0xffffffff},   {QPalette::Text, 0xff000000},
+        {QPalette::Button, 0xffefefef}, {QPalette::ButtonText, 0xff000000},
+        {QPalette::Mid, 0xffb8b8b8}};
+    return std::ranges::all_of(
+        kStandard, [&pal](auto role) { return pal.color(role.first).rgba() == role.second; });
+}
 
 const Colours& current() {
     static Colours c;
     const QPalette pal = QGuiApplication::palette();
     if (c.key == pal.cacheKey()) return c;
     c.key = pal.cacheKey();
+    c.design = isStandard(pal);
     c.background = pal.color(QPalette::Base);
     c.windowText = pal.color(QPalette::WindowText);
     c.buttonText = pal.color(QPalette::ButtonText);
     // Fusion shades a button, and a list's, somewhat lighter than the button colour.
     c.button = pal.color(QPalette::Button).lighter(140);
     // An editable list shows its text on the base colour, any other on the button's.
-    c.grey = readable(readable(pal.color(QPalette::Mid), c.background, 3), c.button, 3);
-    c.ink = readable(pal.color(QPalette::Text), c.background, 3);
+    auto shown = [](const QColor& colour, const QColor& on) {
+        return c.design ? colour : readable(colour, on, 3);
+    };
+    c.grey = shown(pal.color(QPalette::Mid), c.background);
+    // A button's gradient runs from the button colour to that lighter one.
+    c.greyOnButton = shown(shown(pal.color(QPalette::Mid), pal.color(QPalette::Button)), c.button);
+    c.ink = shown(pal.color(QPalette::Text), c.background);
     return c;
 }
 
@@ -64,13 +85,18 @@ void showColour(QWidget* w, const QColor& c, const QColor& onButton) {
     w->setPalette(pal);
 }
 
+// A colour of the design as the current palette shows it on a background.
+QColor shown(const QColor& design, const QColor& background) {
+    return current().design ? design : readable(design, background);
+}
+
 void showDesign(QWidget* w, const QColor& design) {
-    showColour(w, readable(design, background()), readable(design, current().button));
+    showColour(w, shown(design, background()), shown(design, current().button));
 }
 
 void showGreyed(QWidget* w, bool greyed) {
     if (greyed)
-        showColour(w, scrollBar(), scrollBar());
+        showColour(w, current().grey, current().greyOnButton);
     else if (w->testAttribute(Qt::WA_SetPalette))
         w->setPalette(QPalette()); // the palette's own colours again
 }
@@ -116,17 +142,19 @@ double contrast(const QColor& a, const QColor& b) {
 bool isDark(const QColor& c) { return contrast(c, Qt::white) > contrast(c, Qt::black); }
 
 QColor readable(const QColor& colour, const QColor& background, double ratio) {
-    if (!isDark(background) || contrast(colour, background) >= ratio) return colour;
-    // Every channel grows with the lightness: search it, in the colour's 8-bit steps.
+    if (contrast(colour, background) >= ratio) return colour;
+    // The luminance follows the lightness: search it, in the colour's 8-bit
+    // steps, from the colour's own towards white on a dark background, towards
+    // black on a light one.
     float h, s, l;
     colour.getHslF(&h, &s, &l);
     auto at = [&](float lightness) { return QColor(QColor::fromHslF(h, s, lightness).rgb()); };
-    float lo = l, hi = 1;
+    float from = l, to = isDark(background) ? 1 : 0;
     for (int i = 0; i < 20; ++i) {
-        const float mid = (lo + hi) / 2;
-        (contrast(at(mid), background) >= ratio ? hi : lo) = mid;
+        const float mid = (from + to) / 2;
+        (contrast(at(mid), background) >= ratio ? to : from) = mid;
     }
-    return at(hi);
+    return at(to);
 }
 
 QColor background() { return current().background; }

@@ -1,9 +1,10 @@
 #pragma once
-// The window's colours on the desktop's palette, light or dark. The design
-// chose its colours for a white window: on a light palette they are drawn as
-// chosen; on a dark one the colours that say something (green results, blue
-// formulas, red messages, greyed lists) are lightened in their own hue until
-// they read well, the drawings' black lines take the palette's text colour, and
+// The window's colours on the desktop's palette. The design chose its colours
+// for a white window: on Qt's standard light palette they are drawn as chosen;
+// on any other (dark, high contrast, a desktop's own) the colours that say
+// something (green results, blue formulas, red messages, greyed lists) are
+// lightened or darkened in their own hue until they read well against what is
+// behind them, the drawings' black lines take the palette's text colour, and
 // the colours of things drawn (bands, lamps, the chip) keep their RGB. The
 // window follows the palette when the desktop changes it.
 
@@ -19,15 +20,16 @@ double luminance(const QColor& c);
 double contrast(const QColor& a, const QColor& b);
 // A colour that reads better on white than on black.
 bool isDark(const QColor& c);
-// The colour itself where it has `ratio` against the background or the
-// background is light; otherwise lightened, same hue, just until it has it.
+// The colour itself where it has `ratio` against the background; otherwise,
+// same hue, lightened on a dark background and darkened on a light one, just
+// until it has it.
 QColor readable(const QColor& colour, const QColor& background, double ratio = 4.5);
 
 // The colours of the application palette, worked out once for each palette.
 QColor background(); // panels, labels and fields: the palette's base colour
 QColor windowText();
 QColor buttonText();
-QColor scrollBar(); // greyed (locked) lists: the palette's mid colour, at 3:1
+QColor scrollBar(); // greyed (locked) lists: the palette's mid colour, at 3:1 on the base
 QColor ink();       // the drawings' lines and symbols: the text colour, at 3:1
 // A "Noir" band: the palette's text colour while it is dark, black otherwise.
 QColor noir(bool toleranceBand);

@@ -30,20 +30,17 @@ Option outlined(const Option& option) {
 } // namespace
 
 QPalette outlinedPalette(const QPalette& palette) {
-    // Worked out at every frame painted: the last panel's answer is kept.
-    static QRgb panel = 0, given = 0;
-    if (const QRgb now = palette.color(QPalette::Window).rgba(); now != panel || !given) {
-        panel = now;
-        // The option buttons' outline, the darkest, is antialiased: a margin over 3:1.
-        const QColor outline = QColor(now).darker(150);
-        given = theme::contrast(outline, now) >= 3
-                    ? now
-                    : theme::readable(outline, now, 3.6).lighter(150).rgba();
-    }
-    if (given == panel) return palette;
+    // Asked at every frame painted: each palette's answer is kept.
+    static QHash<qint64, QPalette> given;
+    if (auto found = given.constFind(palette.cacheKey()); found != given.constEnd()) return *found;
+    const QColor panel = palette.color(QPalette::Window);
+    // The option buttons' outline, the darkest, is antialiased: a margin over 3:1.
+    const QColor outline = panel.darker(150);
     QPalette seen = palette;
-    seen.setColor(QPalette::Window, QColor::fromRgba(given));
-    return seen;
+    if (theme::contrast(outline, panel) < 3)
+        seen.setColor(QPalette::Window, theme::readable(outline, panel, 3.6).lighter(150));
+    if (given.size() >= kMostFrames) given.clear();
+    return given.insert(palette.cacheKey(), seen).value();
 }
 
 Style::Style() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}

@@ -1,16 +1,21 @@
-// The calculators and the code readers as plain functions, without a window:
-// one row an input and everything it must show ("-" a skipped step, "stop" a
-// calculator that stops before its first step).
+// The calculators, the code readers and the standard series as plain
+// functions, without a window: one row an input and everything it must show
+// ("-" a skipped step, "stop" a calculator that stops before its first step).
 
 #include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 #include "calc/calculators.h"
 #include "codes/colours.h"
 #include "codes/readers.h"
+#include "codes/series.h"
 #include "kit/theme.h"
 
 namespace {
 using calc::Num;
+using series::Series;
 QString w(Num v) { return v ? numbers::writeNumber(*v) : QStringLiteral("-"); }
 QString w(std::optional<bool> v) { return v ? (*v ? "yes" : "no") : "-"; }
 QString w(std::optional<calc::Lamp> v) {
@@ -155,7 +160,7 @@ private slots:
     // every E24 value from 10 to 910 ohms.
     void proposalsFollowE24() {
         for (int decade : {10, 100})
-            for (int e : series::values(series::Series::E24)) {
+            for (int e : series::values(Series::E24)) {
                 const int below = e * decade / 100;
                 QCOMPARE(calc::zenerIdeal(below + 0.5, 0, 1000, {}, true)->proposal, below);
             }
@@ -258,7 +263,7 @@ private slots:
         for (int m = 0; m < 10; ++m)
             for (bool two : {true, false}) {
                 const codes::Marking mk = codes::fromFinder(3, 7, 5, m, two);
-                const codes::FinderValue f = codes::finderLine(mk, series::Series::E24);
+                const codes::FinderValue f = codes::finderLine(mk, Series::E24);
                 const QString row = f.digits[0] + (*f.point0 ? "." : "") + f.digits[1] +
                                     (*f.point1 ? "." : "") +
                                     (f.third.value_or(true) ? f.digits[2] : "");
@@ -268,20 +273,39 @@ private slots:
             }
     }
 
-    // The finder's digits, points, unit, neighbours and verdict.
-    void readers() {
-        using series::Series;
-        auto finder = [](int a, int b, int c, int m, bool two, std::optional<Series> s) {
-            const codes::FinderValue v = codes::finderValue(a, b, c, m, two, s);
-            return v.digits[0] + v.digits[1] + v.digits[2] + ' ' +
-                   line(v.point0, v.point1, v.third) + ' ' + v.unit.value_or("-") + ' ' +
-                   v.lower.value_or("-") + ' ' + v.upper.value_or("-") + ' ' + w(v.standard);
-        };
-        QCOMPARE(finder(3, 7, 5, 5, false, Series::E96), "475 no no - kOhms 464 487 yes");
-        QCOMPARE(finder(3, 7, 5, 0, true, Series::E24), "047 yes no yes Ohms 0.43 0.51 yes");
-        QCOMPARE(finder(3, 7, 0, 3, true, Series::E48), "470 no no yes Ohms 464 487 no");
-        QCOMPARE(finder(3, 7, 0, 2, true, std::nullopt), "470 no no no Ohms - - -");
-        QCOMPARE(finder(-1, -1, -1, -1, false, Series::E24), "0-1-1 - - - - - - no");
+    // E48 and E96 are 100 x 10^(i/n) rounded half up to a whole number; E24
+    // keeps its historical values.
+    void seriesTables() {
+        const int e24[] = {100, 110, 120, 130, 150, 160, 180, 200, 220, 240, 270, 300,
+                           330, 360, 390, 430, 470, 510, 560, 620, 680, 750, 820, 910};
+        QVERIFY(std::ranges::equal(series::values(Series::E24), e24));
+        for (auto [s, n] : {std::pair{Series::E48, 48}, {Series::E96, 96}}) {
+            std::vector<int> rounded;
+            for (int i = 0; i < n; ++i)
+                rounded.push_back(int(std::floor(100 * std::pow(10.0, double(i) / n) + 0.5)));
+            QVERIFY(std::ranges::equal(series::values(s), rounded));
+        }
+    }
+
+    // The neighbours of every whole number from 100 to 999, found by walking the
+    // series with its edges; none outside.
+    void neighbours() {
+        for (auto [s, below] :
+             {std::pair{Series::E24, 91.0}, {Series::E48, 95.3}, {Series::E96, 97.6}}) {
+            std::vector<double> walk{below};
+            for (int x : series::values(s)) walk.push_back(x);
+            walk.push_back(1000);
+            for (int v = 100; v < 1000; ++v) {
+                const auto n = series::voisstd(s, v);
+                QVERIFY2(n, qPrintable(QString::number(v)));
+                const auto up = std::ranges::upper_bound(walk, double(v));
+                const bool standard = std::ranges::binary_search(walk, double(v));
+                QCOMPARE(n->standard, standard);
+                QCOMPARE(n->upper, *up);
+                QCOMPARE(n->lower, *(up - 1 - standard));
+            }
+            for (int v : {-10, 0, 99, 1000}) QVERIFY(!series::voisstd(s, v));
+        }
     }
 };
 

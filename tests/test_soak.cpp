@@ -32,27 +32,25 @@ struct Run {
     QString act() {
         QLineEdit* f = inputs[pick(inputs.size())];
         QComboBox* c = lists[pick(lists.size())];
-        switch (pick(10)) {
-        case 0:
-        case 1:
-        case 2: {
+        const int what = pick(10);
+        if (what < 3) {
             QString t;
             for (int i = 0, n = pick(6); i < n; ++i) t += kAlphabet[pick(kAlphabet.size())];
             testing::type(f, t);
             return "type '" + t + "' into " + f->objectName();
         }
-        case 3: {
+        if (what == 3) {
             const QString t = kExtremes[pick(std::size(kExtremes))];
             testing::act(w, f->objectName() + ":=" + t);
             return "paste " + t + " into " + f->objectName();
         }
-        case 4:
+        if (what == 4) {
             f->setFocus();
             f->end(false);
             for (int i = 0, n = 1 + pick(3); i < n; ++i) QTest::keyClick(f, Qt::Key_Backspace);
             return "delete in " + f->objectName();
-        case 5:
-        case 6: { // a locked list takes neither keys nor clicks on its arrow
+        }
+        if (what < 7) { // a locked list takes neither keys nor clicks on its arrow
             const bool locked = isLocked(c);
             const int before = c->currentIndex();
             c->setFocus();
@@ -65,19 +63,15 @@ struct Run {
             if (locked && c->currentIndex() != before) return "FAIL locked " + c->objectName();
             return "arrow key and click on " + c->objectName();
         }
-        case 7: {
+        if (what == 7) {
             QWidget* b = buttons[pick(buttons.size())];
             if (!b->isVisible()) return "skip hidden " + b->objectName();
             QTest::mouseClick(b, Qt::LeftButton);
             return "click " + b->objectName();
         }
-        default: {
-            QTabBar* bar = pick(2) ? testing::get<TabStrip>(w, "TabStrip1")
-                                   : testing::get<TabStrip>(w, "TabStrip2");
-            bar->setCurrentIndex(pick(bar->count()));
-            return bar->objectName() + " at " + QString::number(bar->currentIndex());
-        }
-        }
+        QTabBar* bar = testing::get<TabStrip>(w, pick(2) ? "TabStrip1" : "TabStrip2");
+        bar->setCurrentIndex(pick(bar->count()));
+        return bar->objectName() + " at " + QString::number(bar->currentIndex());
     }
 
     QString broken() const {
@@ -86,9 +80,8 @@ struct Run {
         };
         if (shown(testing::all(w, "Picture1", 6)) != 1) return QStringLiteral("not one main panel");
         if (shown(testing::all(w, "Picture2", 2)) != 1) return QStringLiteral("not one led panel");
-        if (shown(std::array<QWidget*, 3>{testing::get<QWidget>(w, "zdno"),
-                                          testing::get<QWidget>(w, "zdok"),
-                                          testing::get<QWidget>(w, "zdm")}) != 1)
+        if (shown(QList{testing::get(w, "zdno"), testing::get(w, "zdok"),
+                        testing::get(w, "zdm")}) != 1)
             return QStringLiteral("not one lamp");
         for (QLineEdit* f : inputs) {
             if (f->text().size() > 5) return f->objectName() + " longer than 5";
@@ -115,14 +108,15 @@ struct Run {
             if (testing::get<Shape>(w, "Shape4")->isHidden() !=
                 testing::get<QCheckBox>(w, "Check1")->isChecked())
                 return QStringLiteral("third band");
-            const std::pair<QComboBox*, QComboBox*> mirrored[] = {
-                {testing::get<QComboBox>(w, "Combo2"), testing::get<QComboBox>(w, "Combo8")},
-                {testing::get<QComboBox>(w, "Combo3"), testing::get<QComboBox>(w, "Combo9")},
-                {testing::get<QComboBox>(w, "Combo4"), testing::get<QComboBox>(w, "Combo10")},
-                {testing::get<QComboBox>(w, "Combo6"), testing::get<QComboBox>(w, "Combo11")}};
-            for (auto [band, finder] : mirrored)
-                if (band->currentText() != band->itemText(finder->currentIndex()))
-                    return band->objectName() + " is not the finder's";
+            for (auto [band, finder] : {std::pair{"Combo2", "Combo8"},
+                                        {"Combo3", "Combo9"},
+                                        {"Combo4", "Combo10"},
+                                        {"Combo6", "Combo11"}}) {
+                const auto* b = testing::get<QComboBox>(w, band);
+                if (b->currentText() !=
+                    b->itemText(testing::get<QComboBox>(w, finder)->currentIndex()))
+                    return b->objectName() + " is not the finder's";
+            }
         }
         for (QComboBox* c : lists)
             if (items(c) != start[c]) return c->objectName() + " items changed";

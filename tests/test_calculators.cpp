@@ -12,22 +12,19 @@ namespace {
 // the reverse, reads as a fault).
 std::optional<QString> own(const Base& w, const QString& name) {
     if (name == QLatin1String("lamp")) { // the soak test sees that one lamp only shows
-        for (auto [lamp, colour] : {std::pair{testing::get<QWidget>(w, "zdok"), "green"},
-                                    {testing::get<QWidget>(w, "zdm"), "yellow"},
-                                    {testing::get<QWidget>(w, "zdno"), "red"}})
-            if (!lamp->isHidden()) return QString(colour);
+        for (auto [lamp, colour] : {std::pair{"zdok", "green"}, {"zdm", "yellow"}, {"zdno", "red"}})
+            if (!testing::get(w, lamp)->isHidden()) return QString(colour);
         return QStringLiteral("none");
     }
     if (name == QLatin1String("errors")) {
         QStringList on;
-        for (auto [message, bracket, panel] :
-             {std::tuple{testing::get<QLabel>(w, "lbl_errvals"), testing::all(w, "Linel", 3),
-                         "series"},
-              {testing::get<QLabel>(w, "lbl_errvalp"), testing::all(w, "Linelp", 3), "parallel"}}) {
-            const auto lines = std::ranges::count_if(bracket, std::not_fn(&QWidget::isHidden));
-            const bool whole =
-                lines == 3 && message->text() == "Erreur: diminuer le nombre de leds!";
-            if (lines || !message->text().isEmpty()) on << panel + QString(whole ? "" : " broken");
+        for (auto [message, bracket, panel] : {std::tuple{"lbl_errvals", "Linel", "series"},
+                                               {"lbl_errvalp", "Linelp", "parallel"}}) {
+            const auto lines =
+                std::ranges::count_if(testing::all(w, bracket, 3), std::not_fn(&QWidget::isHidden));
+            const QString text = testing::get<QLabel>(w, message)->text();
+            const bool whole = lines == 3 && text == "Erreur: diminuer le nombre de leds!";
+            if (lines || !text.isEmpty()) on << panel + QString(whole ? "" : " broken");
         }
         return on.isEmpty() ? QStringLiteral("none") : on.join(u'+');
     }

@@ -88,10 +88,11 @@ inline void press(QWidget* c, const QString& keys) {
 
 // Acts as the user, step after step, "; " between the steps:
 //   Text1=12      types 12 into the field, key by key
-//   Text1:=1e300  pastes the text whole, as one change; Text1+=5 types after the caret
+//   Text1:=1e300  pastes the text whole, as one change
 //   Combo5=Marron picks the item of the list; Combo2~Rouge types into its edit part
 //   Check1        clicks the control (button, check box, option button, label)
-//   Text3>\b Ctrl+Z focuses the control and presses the keys (press)
+//   Text3>\b Ctrl+Z focuses the control and presses the keys (press), Text3>5
+//                 types after the caret
 //   handed=100    a calculator hands 100 ohms over to the "Résis" tab
 //   tab=4         turns to the fifth tab; locale=fr sets the French locale,
 //                 locale=de_DE any other
@@ -107,16 +108,10 @@ inline void act(Base& w, const QString& steps) {
             w.selectTab(value.toInt());
         } else if (name == QLatin1String("locale")) {
             QLocale::setDefault(value == QLatin1String("fr") ? french : QLocale(value));
-        } else if (at < 0) {
+        } else if (at < 0 || step[at] == u'>') {
             QWidget* c = w.findChild<QWidget*>(name);
             QVERIFY2(c, qPrintable("no control " + name));
-            QTest::mouseClick(c, Qt::LeftButton);
-        } else if (step[at] == u'>') {
-            QWidget* c = w.findChild<QWidget*>(name);
-            c->setFocus();
-            press(c, value);
-        } else if (name.endsWith(u'+')) {
-            QTest::keyClicks(w.findChild<QLineEdit*>(name.chopped(1)), value);
+            at < 0 ? QTest::mouseClick(c, Qt::LeftButton) : (c->setFocus(), press(c, value));
         } else if (name.endsWith(u':')) {
             QLineEdit* f = w.findChild<QLineEdit*>(name.chopped(1));
             f->selectAll();

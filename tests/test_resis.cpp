@@ -142,8 +142,6 @@ private slots:
             // The finder: digits, multiplier and series; "Off" for two digits.
             {"475", "Combo8=4; Combo9=7; Combo10=5; Combo11=x0.1",
              "finder=47 < 47.5 Ohms < 51 red; bands=Jaune Violet Vert Or Or"},
-            {"999 in E48", "Combo7(1)=E48; Combo8=9; Combo9=9; Combo10=9",
-             "finder=953 < 999 Ohms < 1000 red"},
             {"E96", "Combo7(1)=E96; Combo8=4; Combo9=7; Combo10=5",
              "finder=464 < 475 Ohms < 487 green"},
             {"two digits x0.1",

@@ -160,18 +160,6 @@ inline QString read(const Base& w, const QString& name) {
 // What a suite reads of its own by a name, beyond single controls.
 using Own = std::function<std::optional<QString>(const QString&)>;
 
-// The expected "name=text; name=text" read back from the window, to compare with
-// the expectation; a suite reads names of its own through more.
-inline QString seen(const Base& w, const QString& expected, const Own& more = {}) {
-    QStringList out;
-    for (const QString& pair : expected.split(QStringLiteral("; "))) {
-        const QString name = pair.section(u'=', 0, 0);
-        const std::optional<QString> own = more ? more(name) : std::nullopt;
-        out << name + u'=' + own.value_or(read(w, name));
-    }
-    return out.join(QStringLiteral("; "));
-}
-
 // A table of scenarios, one row a {name, steps, what the window shows}; %1, %2…
 // in a row stand for parts, steps or expectations that several rows share.
 template <std::size_t N>
@@ -187,12 +175,18 @@ void addScenarios(const char* const (&rows)[N][3], const QStringList& parts = {}
     for (const auto& r : rows) QTest::newRow(r[0]) << fill(r[1]) << fill(r[2]);
 }
 
-// Runs the steps of the current row, then compares what the window shows.
+// Runs the steps of the current row, then compares what the window shows, read
+// back name by name; a suite reads names of its own through more.
 inline void runScenario(Base& w, const Own& more = {}) {
     QFETCH(QString, steps);
     QFETCH(QString, shown);
     act(w, steps);
-    QCOMPARE(seen(w, shown, more), shown);
+    QStringList seen;
+    for (const QString& pair : shown.split(QStringLiteral("; "))) {
+        const QString name = pair.section(u'=', 0, 0);
+        seen << name + u'=' + (more ? more(name) : std::nullopt).value_or(read(w, name));
+    }
+    QCOMPARE(seen.join(QStringLiteral("; ")), shown);
 }
 
 // A suite of window tests: the program's own style, font and translations, a

@@ -19,14 +19,9 @@ struct Run {
     QList<QLineEdit*> inputs, outputs; // the user's fields, the results
     QList<QComboBox*> lists;
     QList<QWidget*> buttons;            // and the zener's message, which a click puts away
-    QHash<QObject*, QStringList> start; // the results' texts and the lists' items
+    QHash<QObject*, QStringList> start; // the results' texts
 
     int pick(qsizetype n) { return int(rng.bounded(int(n))); }
-    QStringList items(QComboBox* c) const {
-        QStringList out;
-        for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
-        return out;
-    }
 
     // One action of a user; returns what it did, or why it failed with "FAIL".
     QString act() {
@@ -75,13 +70,8 @@ struct Run {
     }
 
     QString broken() const {
-        auto shown = [](const auto& widgets) {
-            return std::ranges::count_if(widgets, std::not_fn(&QWidget::isHidden));
-        };
-        if (shown(testing::all(w, "Picture1", 6)) != 1) return QStringLiteral("not one main panel");
-        if (shown(testing::all(w, "Picture2", 2)) != 1) return QStringLiteral("not one led panel");
-        if (shown(QList{testing::get(w, "zdno"), testing::get(w, "zdok"),
-                        testing::get(w, "zdm")}) != 1)
+        const QList lamps{testing::get(w, "zdno"), testing::get(w, "zdok"), testing::get(w, "zdm")};
+        if (std::ranges::count_if(lamps, std::not_fn(&QWidget::isHidden)) != 1)
             return QStringLiteral("not one lamp");
         for (QLineEdit* f : inputs) {
             if (f->text().size() > 5) return f->objectName() + " longer than 5";
@@ -115,8 +105,6 @@ struct Run {
                     return b->objectName() + " is not the finder's";
             }
         }
-        for (QComboBox* c : lists)
-            if (items(c) != start[c]) return c->objectName() + " items changed";
         return {};
     }
 };
@@ -150,7 +138,6 @@ private slots:
         for (QLineEdit* f : w->findChildren<QLineEdit*>())
             if (!f->objectName().isEmpty()) (f->isReadOnly() ? run.outputs : run.inputs) << f;
         for (QLineEdit* f : run.outputs) run.start[f] = {f->text()};
-        for (QComboBox* c : run.lists) run.start[c] = run.items(c);
         for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
             if (!b->objectName().isEmpty()) run.buttons << b;
         run.buttons << testing::get<QWidget>(*w, "zdofflimit");

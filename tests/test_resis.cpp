@@ -3,9 +3,6 @@
 // by a calculator; the drawing, the band lists and the value line always show
 // one code.
 
-#include <QComboBox>
-#include <QLabel>
-
 #include "testing.h"
 
 namespace {
@@ -157,16 +154,6 @@ private slots:
     }
     void scenarios() {
         testing::runScenario(*w, [this](const QString& n) { return own(*w, n); });
-    }
-
-    // A hand-over presets the finder's lists, then reads them once: its
-    // neighbours change once, not once per list.
-    void handOverReadsOnce() {
-        int reads = 0;
-        connect(w->findChild<QLineEdit*>("valst_txt(0)"), &QLineEdit::textChanged,
-                [&] { ++reads; });
-        testing::act(*w, "handed=4750");
-        QCOMPARE(reads, 1);
     }
 
     // Each multiplier band, from x0.01 to x1G, wears its colour, and the value line

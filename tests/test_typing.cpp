@@ -45,8 +45,6 @@ private slots:
             {"paste undone", "%15; Text3:=abc; Text3>Ctrl+Z", "Text3=5; Text12=46"},
             {"rewritten point undone", "locale=fr; Text4=2; Text4:=0.5; Text4>Ctrl+Z",
              "Text4=2; Text7=2"},
-            {"rated value undone", "%2Text27=5.1; Valpro_txt=470; Valpro_txt>\b \b \b Ctrl+Z",
-             "Valpro_txt=470; Text29=14.681; zdno=shown"},
         };
         testing::addScenarios(rows, {ohm, zener});
     }

@@ -331,12 +331,10 @@ private slots:
             // A resistance handed over: its first three digits, further ones dropped,
             // two below 100 ohms when the third is 0; none outside 0.1 to 9.99 G ohms.
             {"ohms 0.47", "4 7 _ x2 e-2 t-: .47 Ohms | Jaune Violet - Argent -"},
-            {"ohms 4.75", "4 7 5 x3 e-2 t-: 4.75 Ohms | Jaune Violet Vert Argent -"},
             {"ohms 1380", "1 3 8 x3 e1 t-: 1.38 k Ohms | Marron Orange Gris Marron -"},
             {"ohms 0.1", "1 0 _ x2 e-2 t-: .10 Ohms | Marron Noir - Argent -"},
             {"ohms 0.999", "9 9 _ x2 e-2 t-: .99 Ohms | Blanc Blanc - Argent -"},
             {"ohms 9.999", "9 9 9 x3 e-2 t-: 9.99 Ohms | Blanc Blanc Blanc Argent -"},
-            {"ohms 10.05", "1 0 _ x2 e0 t-: 10 Ohms | Marron Noir - Noir -"},
             {"ohms 99.99", "9 9 9 x3 e-1 t-: 99.9 Ohms | Blanc Blanc Blanc Or -"},
             {"ohms 9.99e9", "9 9 9 x3 e7 t-: 9.99 G Ohms | Blanc Blanc Blanc Violet -"},
             {"ohms 0.09", "none"},

@@ -1,16 +1,28 @@
-// The calculators and the code readers as plain functions, without a window:
-// one row an input and everything it must show ("-" a skipped step, "stop" a
+// The rules as plain functions, without a window: the number rules (numeric
+// test, readings, writing, rounding) in a point locale and a comma locale and a
+// few others, the calculators, the code readers and the standard series. One
+// row an input and everything it must show ("-" a skipped step, "stop" a
 // calculator that stops before its first step).
 
 #include <QTest>
+#include <algorithm>
+#include <clocale>
+#include <cmath>
+#include <limits>
+#include <vector>
 
 #include "calc/calculators.h"
 #include "codes/colours.h"
 #include "codes/readers.h"
+#include "codes/series.h"
 #include "kit/theme.h"
+#include "numbers/numbers.h"
+
+using namespace numbers;
 
 namespace {
 using calc::Num;
+using series::Series;
 QString w(Num v) { return v ? numbers::writeNumber(*v) : QStringLiteral("-"); }
 QString w(std::optional<bool> v) { return v ? (*v ? "yes" : "no") : "-"; }
 QString w(std::optional<calc::Lamp> v) {
@@ -26,9 +38,11 @@ QString line(const T&... parts) {
 }
 
 // Runs the named calculator on inputs given as numbers ("-": no number).
-QString calculate(const QString& name, const QStringList& in) {
+QString calculate(const QString& in) {
+    QStringList args = in.split(' ');
+    const QString name = args.takeFirst();
     std::vector<Num> v;
-    for (const QString& s : in) v.push_back(s == "-" ? Num() : Num(s.toDouble()));
+    for (const QString& s : args) v.push_back(s == "-" ? Num() : Num(s.toDouble()));
     const auto show = [](const auto& r, auto... parts) {
         return r ? line((*r).*parts...) : "stop";
     };
@@ -100,95 +114,182 @@ std::optional<codes::Marking> read(const QStringList& in) {
 
 class TestRules : public QObject {
     Q_OBJECT
+    const QLocale en{QLocale::English, QLocale::UnitedStates};
+    const QLocale fr{QLocale::French, QLocale::France};
 
 private slots:
     // Written the English way whatever the locale the suite runs under.
-    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void init() { QLocale::setDefault(en); }
+
+    // Whether a text is a number ("yy": in English and in French), and the number
+    // a calculator reads from it in each: the locale's when the text is one, else
+    // the leading number. A row may name another locale than English first.
+    void reading_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("numeric");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<double>("english");
+        QTest::addColumn<double>("french");
+        // clang-format off
+        const struct { const char *text, *numeric; double english, french; const char* first = "en_US"; } rows[] = {
+            {"12", "yy", 12, 12},      {"2.5", "yn", 2.5, 2.5},   {"2,5", "yy", 25, 2.5},
+            {"12.", "yn", 12, 12},     {" 7 ", "yy", 7, 7},       {"-4", "yy", -4, -4},
+            {"+4", "yy", 4, 4},        {".5", "yn", 0.5, 0.5},    {",5", "ny", 0, 0.5},
+            {"1e3", "yy", 1000, 1000}, {"15E-1", "yy", 1.5, 1.5}, {"1e", "nn", 1, 1},
+            {"2e-", "nn", 2, 2},       {"1,5e3", "yy", 15000, 1500}, {"1.5,2", "nn", 1.5, 1.5},
+            {"1e999", "nn", HUGE_VAL, HUGE_VAL}, {"12a5", "nn", 12, 12}, {"", "nn", 0, 0},
+            {"-", "nn", 0, 0}, {".", "nn", 0, 0}, {"nan", "nn", 0, 0}, {"inf", "nn", 0, 0},
+            // Group separators, other blanks, the minus sign, other digits.
+            {"1 000", "ny", 1, 1000},  {"1\u202f000", "ny", 1, 1000}, {"1,000", "yy", 1000, 1},
+            {"\u00a05\r", "yy", 5, 5}, {"\u22125", "yy", -5, -5}, {"1.000", "yn", 1000, 1, "de_DE"},
+            {"\u0665\u0660", "yn", 50, 0, "ar_EG"}, {"\u06f5", "yn", 5, 0, "fa_IR"},
+        };
+        // clang-format on
+        for (const auto& r : rows)
+            QTest::newRow(r.text) << QString::fromUtf8(r.text) << r.numeric << r.first << r.english
+                                  << r.french;
+    }
+    void reading() {
+        QFETCH(QString, text);
+        QFETCH(QString, numeric);
+        QFETCH(QString, first);
+        const QLocale one(first);
+        QCOMPARE(QString(isNumeric(text, one) ? "y" : "n") + (isNumeric(text, fr) ? "y" : "n"),
+                 numeric);
+        QTEST(fieldNumber(text, one), "english");
+        QTEST(fieldNumber(text, fr), "french");
+    }
+
+    // A number typed as it is written, key by key: every text on the way reads
+    // as the field shows it, group separators wherever they stand in the whole
+    // part (every blank, in French); elsewhere they make no number (-).
+    void typedAsWritten_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read"); // in English, French and German
+        // clang-format off
+        const char* const rows[][2] = {
+            {"1 ", "1 1 1"},         {"1 0", "- 10 -"},       {"1 00", "- 100 -"},     {"1 000", "- 1000 -"},
+            {"1\u00a0000", "- 1000 -"}, {"1\u2009000", "- 1000 -"}, {"1\u202f0", "- 10 -"}, {"1\u00a0", "1 1 1"},
+            {"1  0 0", "- 100 -"},   {"-1 0,5", "- -10.5 -"}, {"1 0e3", "- 10000 -"},  {"1.", "1 - 1"},
+            {"1.0", "1 - 10"},       {"1.00", "1 - 100"},     {"1.000", "1 - 1000"},   {"1,", "1 1 1"},
+            {"1,0", "10 1 1"},       {"1,00", "100 1 1"},     {"1,000", "1000 1 1"},   {"1.5,0", "- - 15"},
+            // In the decimals, before the first digit, in the exponent: no number.
+            {"1,5 0", "- - -"},      {"0,1 0", "- - -"},      {",5", "- 0.5 0.5"},     {".5", "0.5 - -"},
+            {",5 0", "- - -"},       {"1e3 0", "- - -"},      {"1e1,0", "- - -"},      {"- 1", "- - -"},
+        };
+        // clang-format on
+        for (auto [text, read] : rows) QTest::newRow(text) << QString::fromUtf8(text) << read;
+    }
+    void typedAsWritten() {
+        QFETCH(QString, text);
+        QFETCH(QString, read);
+        QStringList seen;
+        for (const QLocale& l : {en, fr, QLocale(QLocale::German, QLocale::Germany)}) {
+            const Num n = localeNumber(text, l);
+            seen << (n ? QString::number(*n) : QStringLiteral("-"));
+        }
+        QCOMPARE(seen.join(u' '), read);
+    }
+
+    // A "." typed or pasted into a field means the decimal comma where it means
+    // nothing else: in French, not in German (a group separator) nor in English.
+    void pointMeansTheComma() {
+        QStringList seen;
+        for (const char* name : {"fr_FR", "fr_CA", "de_DE", "it_IT", "en_US", "de_CH"})
+            seen << pointMeans(QLocale(name));
+        QCOMPARE(seen.join(u' '), ", , . . . .");
+    }
+
+    // The process runs under the user's C locale (Qt sets it); a comma there must
+    // not change the reading, which knows only the point.
+    void leadingReadingIgnoresTheCLocale() {
+        bool found = false;
+        for (const char* name : {"fr_FR.UTF-8", "de_DE.UTF-8", "fr_FR.utf8", "de_DE.utf8"})
+            found = found || std::setlocale(LC_NUMERIC, name);
+        if (!found) QSKIP("no comma locale installed on this machine");
+        const double value = leadingNumber("2.5", en);
+        const QString written = writeNumber(1e300, en);
+        std::setlocale(LC_NUMERIC, "C");
+        QCOMPARE(value, 2.5);
+        QCOMPARE(written, QStringLiteral("1E+300"));
+    }
+
+    void writing_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("french");
+        // clang-format off
+        const std::tuple<double, const char*, const char*> rows[] = {
+            {1000.0, "1000", "1000"},                 {213.3, "213.3", "213,3"},
+            {-0.02, "-0.02", "-0,02"},                {-0.0, "0", "0"},
+            {0.0001, "0.0001", "0,0001"},             {0.00001, "1E-05", "1E-05"},
+            {-0.000015, "-1.5E-05", "-1,5E-05"},      {1e15, "1E+15", "1E+15"},
+            {999999999999999.0, "999999999999999", "999999999999999"},
+            {999999999999999.9, "1E+15", "1E+15"},    {1.0 / 3.0, "0.333333333333333", "0,333333333333333"},
+            {0.1 + 0.2, "0.3", "0,3"},                {4.9e-324, "4.94065645841247E-324", "4,94065645841247E-324"},
+            {std::numeric_limits<double>::max(), "1.79769313486231E+308", "1,79769313486231E+308"},
+        };
+        // No group separator, negative zero, the 1E-4 and 1E15 edges, 15 digits,
+        // binary noise hidden, the largest and the tiniest double.
+        for (auto [value, english, french] : rows)
+            QTest::addRow("%.17g", value) << value << QString(english) << QString(french);
+        // clang-format on
+    }
+    void writing() {
+        QFETCH(double, value);
+        QFETCH(QString, english);
+        QFETCH(QString, french);
+        QCOMPARE(writeNumber(value, en), english);
+        QCOMPARE(writeNumber(value, fr), french);
+        // What is written reads back as the same number (to 15 digits), in both locales.
+        const Num back = localeNumber(english, en);
+        QVERIFY(back && back == localeNumber(french, fr));
+        QVERIFY(value == 0 || std::abs(*back - value) <= std::abs(value) * 1e-14);
+    }
+
+    // Halves go to the even neighbour; a step that overflows fails.
+    void rounding() {
+        const std::tuple<double, int, double> rows[] = {
+            {0.125, 2, 0.12}, {0.375, 2, 0.38},     {2.5, 0, 2},           {3.5, 0, 4},
+            {-0.5, 0, 0},     {213.3333, 1, 213.3}, {20.90909, 3, 20.909}, {0.001, 2, 0}};
+        for (auto [value, decimals, rounded] : rows) QCOMPARE(roundTo(value, decimals), rounded);
+        QVERIFY(!roundTo(Num(1e307), 2));
+        QVERIFY(!roundTo(Num(), 2));
+    }
 
     void calculators_data() {
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
         const char* rows[][3] = {
-            {"ohm, R overflows", "ohm 1e300 1e-10 1", "1E+300 - 0"},
-            {"P=RI², two decimals", "ri 1 3 1", "0.11 1 9"},
+            // clang-format off
+            {"ohm, R overflows", "ohm 1e300 1e-10 1", "1E+300 - 0"}, {"ohm, no number", "ohm - 0.123 4.5", "- - 0.55"},
+            {"ohm, I zero", "ohm 1 0 5", "stop"}, {"ohm, thirds rounded", "ohm 10 3 1", "10 3.33 3"},
+            {"P=UI, U zero", "ui 0 2 6", "stop"}, {"P=RI², two decimals", "ri 1 3 1", "0.11 1 9"},
+            {"P=RI², R zero", "ri 0 2 1", "stop"}, {"P=RI², I zero", "ri 4 0 1", "stop"},
             {"P=RI², negative R", "ri -4 2 1", "0.25 - -16"},
             {"series, power from the rounded R", "series 5 1.8 15 1 -", "213.3 0.05 no"},
-            {"series, exactly enough", "series 6 2 20 3 -", "0 0 no"},
+            {"series, exactly enough", "series 6 2 20 3 -", "0 0 no"}, {"series, no current", "series 12 2 0 3 -", "stop"},
             {"series, R skipped: the shown one", "series 1e308 -1e308 20 1 100", "- 0.04 no"},
-            {"parallel, half ohm to even", "parallel 5 2 20 4 -", "38 no"},
-            {"parallel, supply below the LED", "parallel 2 3 20 1 -", "-50 no"},
-            {"zener, not E24", "zenerE48 12 5.1 20 -", "345 - -"},
+            {"parallel, half ohm to even", "parallel 5 2 20 4 -", "38 no"}, {"parallel, no LED", "parallel 5 2 20 0 -", "stop"},
+            {"parallel, supply below the LED", "parallel 2 3 20 1 -", "-50 no"}, {"parallel, no current", "parallel 5 2 0 3 -", "stop"},
             {"zener, an E24 value gets the one below", "zener 14.5 5.1 20 -", "470 no 430"},
-            {"zener, 10 ohms: no proposal", "zener 5.2 5 20 -", "10 no -"},
-            {"zener, 1100 ohms", "zener 27 5 20 -", "1100 no 1000"},
-            {"zener, over 1100", "zener 27.02 5 20 -", "1101 yes -"},
+            {"zener, 10 ohms: no proposal", "zener 5.2 5 20 -", "10 no -"}, {"zener, under 10", "zener 5.1 5 20 -", "5 yes -"},
+            {"zener, 1100 ohms", "zener 27 5 20 -", "1100 no 1000"}, {"zener, over 1100", "zener 27.02 5 20 -", "1101 yes -"},
             {"zener, ideal skipped: the shown one", "zener 1e308 -1e308 20 47", "- no 43"},
-            {"rating, more", "rating 12 5.1 20 330 -", "20.909 green"},
-            {"rating, less", "rating 12 5.1 21 330 -", "20.909 red"},
+            {"zener, no current", "zener 12 5 0 -", "stop"}, {"zener above the supply", "zener 12 15 20 -", "-150 yes -"},
+            {"rating, less", "rating 12 5.1 21 330 -", "20.909 red"}, {"rating, equal", "rating 12 2 20 500 -", "20 yellow"},
             {"rating, current skipped: the shown one", "rating 1e308 -1e308 5 1 4", "- red"},
-            // clang-format off
-            {"ohm, I zero", "ohm 1 0 5", "stop"}, {"P=UI, U zero", "ui 0 2 6", "stop"},
-            {"P=RI², R zero", "ri 0 2 1", "stop"}, {"P=RI², I zero", "ri 4 0 1", "stop"},
-            {"ohm, no number", "ohm - 2 4", "- - 8"}, {"ohm, thirds rounded", "ohm 10 3 1", "10 3.33 3"},
-            {"series, no current", "series 12 2 0 3 -", "stop"}, {"parallel, no LED", "parallel 5 2 20 0 -", "stop"},
-            {"parallel, no current", "parallel 5 2 0 3 -", "stop"}, {"zener, no current", "zener 12 5 0 -", "stop"},
-            {"rating, equal", "rating 12 2 20 500 -", "20 yellow"}, {"rating, 0 ohm", "rating 12 5 20 0 -", "stop"},
-            {"transistor", "trans 100 100 5", "1 4.4"}, {"transistor, no gain", "trans 1 0 5", "stop"},
-            {"zener, under 10", "zener 5.1 5 20 -", "5 yes -"}, {"zener above the supply", "zener 12 15 20 -", "-150 yes -"},
-            // clang-format on
-            {"transistor, R to two decimals", "trans 300 100 5", "3 1.47"},
+            {"rating, 0 ohm", "rating 12 5 20 0 -", "stop"}, {"transistor, no gain", "trans 1 0 5", "stop"},
+            {"transistor", "trans 100 100 5", "1 4.4"}, {"transistor, R to two decimals", "trans 300 100 5", "3 1.47"},
             {"transistor, Ub below the junction", "trans 10 50 0.5", "0.2 -0.5"},
-            {"transistor, small base current", "trans 1 3000 5", "0 13200"},
-            {"transistor, no current", "trans 0 100 5", "0 -"},
+            {"transistor, small base current", "trans 1 3000 5", "0 13200"}, {"transistor, no current", "trans 0 100 5", "0 -"},
+            // clang-format on
         };
         for (const auto& r : rows) QTest::newRow(r[0]) << r[1] << r[2];
     }
     void calculators() {
         QFETCH(QString, in);
-        QFETCH(QString, out);
-        QStringList args = in.split(' ', Qt::SkipEmptyParts);
-        const QString name = args.takeFirst();
-        QCOMPARE(calculate(name, args), out);
-    }
-
-    // The zener's proposal is the E24 value just below the ideal resistance, for
-    // every E24 value from 10 to 910 ohms.
-    void proposalsFollowE24() {
-        for (int decade : {10, 100})
-            for (int e : series::values(series::Series::E24)) {
-                const int below = e * decade / 100;
-                QCOMPARE(calc::zenerIdeal(below + 0.5, 0, 1000, {}, true)->proposal, below);
-            }
-    }
-
-    // The hand-over: ohms to the finder's digits, multiplier index (x<index>) and "two"
-    // for two digits, in French and in C.
-    void handover_data() {
-        QTest::addColumn<double>("ohms");
-        QTest::addColumn<QString>("preset");
-        const std::pair<double, const char*> rows[] = {
-            {0.47, "4 7 x0 two"}, {4.7, "4 7 x1 two"},   {4.75, "4 7 5 x0"},  {47, "4 7 x2 two"},
-            {10, "1 0 x2 two"},   {470.25, "4 7 0 x2"},  {1380, "1 3 8 x3"},  {9.99e9, "9 9 9 x9"},
-            {0.1, "1 0 x0 two"},  {0.999, "9 9 x0 two"}, {9.999, "9 9 9 x0"}, {10.05, "1 0 x2 two"},
-            {99.99, "9 9 9 x1"},  {1000, "1 0 0 x3"},    {1e6, "1 0 0 x6"},   {4.75e7, "4 7 5 x7"},
-            {1e300, "none"},      {0.09, "none"},        {1e10, "none"},      {-5, "none"},
-        };
-        for (auto [ohms, preset] : rows) QTest::newRow(preset) << ohms << preset;
-    }
-    void handover() {
-        QFETCH(double, ohms);
-        for (const QLocale& l : {QLocale(QLocale::French, QLocale::France), QLocale::c()}) {
-            QLocale::setDefault(l); // the digits are read past the locale's decimal separator
-            const auto p = codes::handoverPreset(ohms);
-            QString got = "none";
-            if (p) {
-                const auto& d = p->digits;
-                got = QString("%1 %2 ").arg(d[0]).arg(d[1]) +
-                      (p->twoDigits ? "" : QString::number(d[2]) + ' ') + 'x' +
-                      QString::number(p->multiplier) + (p->twoDigits ? " two" : "");
-            }
-            QTEST(got, "preset");
-        }
+        QTEST(calculate(in), "out");
     }
 
     // Contrast as the accessibility guidelines measure it. A colour that reads
@@ -207,7 +308,8 @@ private slots:
         }
     }
 
-    // Each input read into a marking, and what shows it.
+    // Each input read into a marking, and what shows it; a resistance is read
+    // the same in French.
     void markings_data() {
         QTest::addColumn<QString>("shown");
         const char* rows[][2] = {
@@ -226,9 +328,19 @@ private slots:
             {"finder 3 7 5 4 three", "4 7 5 x3 e2 t-: 47.5 k Ohms | Jaune Violet Vert Rouge -"},
             {"finder 8 0 0 9 two", "9 0 0 x2 e7 t-: 900 M Ohms | Blanc Noir Noir Violet -"},
             {"finder -1 -1 -1 -1 three", "0 -1 -1 x3 e- t-: 0-1  | - - - - -"},
+            // A resistance handed over: its first three digits, further ones dropped,
+            // two below 100 ohms when the third is 0; none outside 0.1 to 9.99 G ohms.
             {"ohms 0.47", "4 7 _ x2 e-2 t-: .47 Ohms | Jaune Violet - Argent -"},
-            {"ohms 4.75", "4 7 5 x3 e-2 t-: 4.75 Ohms | Jaune Violet Vert Argent -"},
             {"ohms 1380", "1 3 8 x3 e1 t-: 1.38 k Ohms | Marron Orange Gris Marron -"},
+            {"ohms 0.1", "1 0 _ x2 e-2 t-: .10 Ohms | Marron Noir - Argent -"},
+            {"ohms 0.999", "9 9 _ x2 e-2 t-: .99 Ohms | Blanc Blanc - Argent -"},
+            {"ohms 9.999", "9 9 9 x3 e-2 t-: 9.99 Ohms | Blanc Blanc Blanc Argent -"},
+            {"ohms 99.99", "9 9 9 x3 e-1 t-: 99.9 Ohms | Blanc Blanc Blanc Or -"},
+            {"ohms 9.99e9", "9 9 9 x3 e7 t-: 9.99 G Ohms | Blanc Blanc Blanc Violet -"},
+            {"ohms 0.09", "none"},
+            {"ohms 1e10", "none"},
+            {"ohms -5", "none"},
+            {"ohms 1e300", "none"},
             {"onto ___ 1 2", "4 7 0 x2 e1 t1: 470 Ohms | Jaune Violet Noir Marron Or"},
             {"onto ___ 1 3", "4 7 5 x3 e1 t1: 4.75 k Ohms | Jaune Violet Vert Marron Or"},
             {"onto 9__ - 2", "9 7 5 x3 e0 t1: 975 Ohms | Blanc Violet Vert Noir Or"},
@@ -236,52 +348,75 @@ private slots:
         for (const auto& r : rows) QTest::newRow(r[0]) << r[1];
     }
     void markings() {
-        const std::optional<codes::Marking> m = read(QString(QTest::currentDataTag()).split(' '));
+        const QStringList in = QString(QTest::currentDataTag()).split(' ');
+        const std::optional<codes::Marking> m = read(in);
         QTEST(m ? text(m) + ": " + shown(*m) : "none", "shown");
+        QLocale::setDefault(fr); // a resistance's digits read past the French decimal comma too
+        if (in[0] == "ohms") QCOMPARE(text(read(in)), text(m));
     }
 
     // Every multiplier of the finder with two digits (4 7) and three (4 7 5):
-    // the value line, the finder's row and its E24 neighbours.
+    // the value line, the finder's row and its E24 neighbours (x1k and x1M left
+    // out: spelled as x1 is, in kOhms and MOhms).
     void everyExponent() {
-        const char* rows[][2] = {
-            {".47 Ohms; 0.47 Ohms 0.43 0.51", "4.75 Ohms; 4.75 Ohms 4.7 5.1"},
-            {"4.7 Ohms; 4.7 Ohms 4.3 5.1", "47.5 Ohms; 47.5 Ohms 47 51"},
-            {"47 Ohms; 47 Ohms 43 51", "475 Ohms; 475 Ohms 470 510"},
-            {"470 Ohms; 470 Ohms 430 510", "4.75 k Ohms; 4.75 kOhms 4.7 5.1"},
-            {"4.7 k Ohms; 4.7 kOhms 4.3 5.1", "47.5 k Ohms; 47.5 kOhms 47 51"},
-            {"47 k Ohms; 47 kOhms 43 51", "475 k Ohms; 475 kOhms 470 510"},
-            {"470 k Ohms; 470 kOhms 430 510", "4.75 M Ohms; 4.75 MOhms 4.7 5.1"},
-            {"4.7 M Ohms; 4.7 MOhms 4.3 5.1", "47.5 M Ohms; 47.5 MOhms 47 51"},
-            {"47 M Ohms; 47 MOhms 43 51", "475 M Ohms; 475 MOhms 470 510"},
-            {"470 M Ohms; 470 M.Ohms 430 510", "4.75 G Ohms; 4.75 G.Ohms 4.7 5.1"},
+        // clang-format off
+        const std::tuple<int, const char*, const char*> rows[] = {
+            {0, ".47 Ohms; 0.47 Ohms 0.43 0.51", "4.75 Ohms; 4.75 Ohms 4.7 5.1"},
+            {1, "4.7 Ohms; 4.7 Ohms 4.3 5.1", "47.5 Ohms; 47.5 Ohms 47 51"},
+            {2, "47 Ohms; 47 Ohms 43 51", "475 Ohms; 475 Ohms 470 510"},
+            {3, "470 Ohms; 470 Ohms 430 510", "4.75 k Ohms; 4.75 kOhms 4.7 5.1"},
+            {4, "4.7 k Ohms; 4.7 kOhms 4.3 5.1", "47.5 k Ohms; 47.5 kOhms 47 51"},
+            {6, "470 k Ohms; 470 kOhms 430 510", "4.75 M Ohms; 4.75 MOhms 4.7 5.1"},
+            {7, "4.7 M Ohms; 4.7 MOhms 4.3 5.1", "47.5 M Ohms; 47.5 MOhms 47 51"},
+            {9, "470 M Ohms; 470 M.Ohms 430 510", "4.75 G Ohms; 4.75 G.Ohms 4.7 5.1"},
         };
-        for (int m = 0; m < 10; ++m)
+        // clang-format on
+        for (auto [m, twoDigits, threeDigits] : rows)
             for (bool two : {true, false}) {
                 const codes::Marking mk = codes::fromFinder(3, 7, 5, m, two);
-                const codes::FinderValue f = codes::finderLine(mk, series::Series::E24);
+                const codes::FinderValue f = codes::finderLine(mk, Series::E24);
                 const QString row = f.digits[0] + (*f.point0 ? "." : "") + f.digits[1] +
                                     (*f.point1 ? "." : "") +
                                     (f.third.value_or(true) ? f.digits[2] : "");
                 const QString got = shown(codes::readOnto({}, mk)).section(" |", 0, 0) + "; " +
                                     row + ' ' + *f.unit + ' ' + *f.lower + ' ' + *f.upper;
-                QCOMPARE(got, rows[m][two ? 0 : 1]);
+                QCOMPARE(got, two ? twoDigits : threeDigits);
             }
     }
 
-    // The finder's digits, points, unit, neighbours and verdict.
-    void readers() {
-        using series::Series;
-        auto finder = [](int a, int b, int c, int m, bool two, std::optional<Series> s) {
-            const codes::FinderValue v = codes::finderValue(a, b, c, m, two, s);
-            return v.digits[0] + v.digits[1] + v.digits[2] + ' ' +
-                   line(v.point0, v.point1, v.third) + ' ' + v.unit.value_or("-") + ' ' +
-                   v.lower.value_or("-") + ' ' + v.upper.value_or("-") + ' ' + w(v.standard);
-        };
-        QCOMPARE(finder(3, 7, 5, 5, false, Series::E96), "475 no no - kOhms 464 487 yes");
-        QCOMPARE(finder(3, 7, 5, 0, true, Series::E24), "047 yes no yes Ohms 0.43 0.51 yes");
-        QCOMPARE(finder(3, 7, 0, 3, true, Series::E48), "470 no no yes Ohms 464 487 no");
-        QCOMPARE(finder(3, 7, 0, 2, true, std::nullopt), "470 no no no Ohms - - -");
-        QCOMPARE(finder(-1, -1, -1, -1, false, Series::E24), "0-1-1 - - - - - - no");
+    // E48 and E96 are 100 x 10^(i/n) rounded half up to a whole number; E24
+    // keeps its historical values.
+    void seriesTables() {
+        const int e24[] = {100, 110, 120, 130, 150, 160, 180, 200, 220, 240, 270, 300,
+                           330, 360, 390, 430, 470, 510, 560, 620, 680, 750, 820, 910};
+        QVERIFY(std::ranges::equal(series::values(Series::E24), e24));
+        for (auto [s, n] : {std::pair{Series::E48, 48}, {Series::E96, 96}}) {
+            std::vector<int> rounded;
+            for (int i = 0; i < n; ++i)
+                rounded.push_back(int(std::floor(100 * std::pow(10.0, double(i) / n) + 0.5)));
+            QVERIFY(std::ranges::equal(series::values(s), rounded));
+        }
+    }
+
+    // The neighbours of every whole number from 100 to 999, found by walking the
+    // series with its edges; none outside.
+    void neighbours() {
+        for (auto [s, below] :
+             {std::pair{Series::E24, 91.0}, {Series::E48, 95.3}, {Series::E96, 97.6}}) {
+            std::vector<double> walk{below};
+            for (int x : series::values(s)) walk.push_back(x);
+            walk.push_back(1000);
+            for (int v = 100; v < 1000; ++v) {
+                const auto n = series::voisstd(s, v);
+                QVERIFY2(n, qPrintable(QString::number(v)));
+                const auto up = std::ranges::upper_bound(walk, double(v));
+                const bool standard = std::ranges::binary_search(walk, double(v));
+                QCOMPARE(n->standard, standard);
+                QCOMPARE(n->upper, *up);
+                QCOMPARE(n->lower, *(up - 1 - standard));
+            }
+            for (int v : {-10, 0, 99, 1000}) QVERIFY(!series::voisstd(s, v));
+        }
     }
 };
 

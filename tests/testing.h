@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTest>
 #include <functional>
@@ -64,24 +65,40 @@ inline void pick(QComboBox* list, const QString& item) {
     QCOMPARE(list->currentIndex(), i);
 }
 
-// Types into the edit part of a band list, replacing its text.
-inline void typeInto(QComboBox* list, const QString& text) {
-    list->setFocus();
-    QTest::keyClick(list->lineEdit(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(list->lineEdit(), text);
+// Keys pressed in a control, space between them: key sequences ("Ctrl+Z", "Return",
+// "Num+." the keypad's decimal key), "Annuler" or "Rétablir" from a field's menu,
+// found by its French text, any other text typed key by key ("\b" is Backspace).
+inline void press(QWidget* c, const QString& keys) {
+    for (const QString& k : keys.split(u' ', Qt::SkipEmptyParts)) {
+        if (k == u"Annuler" || k == u"Rétablir") {
+            QContextMenuEvent asked(QContextMenuEvent::Keyboard, {}, c->mapToGlobal(QPoint()));
+            QApplication::sendEvent(c, &asked);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* a : menu->actions())
+                if (a->text().section(u'\t', 0, 0).remove(u'&') == k) a->trigger();
+            menu->close();
+        } else if (k.size() > 1 && (k.contains(u'+') || k[0].isUpper())) {
+            QTest::keySequence(c, QKeySequence(k));
+        } else {
+            QTest::keyClicks(c, k);
+        }
+    }
 }
 
 // Acts as the user, step after step, "; " between the steps:
 //   Text1=12      types 12 into the field, key by key
-//   Text1:=1e300  pastes the text whole, as one change; Text1+=5 types after the caret
+//   Text1:=1e300  pastes the text whole, as one change
 //   Combo5=Marron picks the item of the list; Combo2~Rouge types into its edit part
 //   Check1        clicks the control (button, check box, option button, label)
+//   Text3>\b Ctrl+Z focuses the control and presses the keys (press), Text3>5
+//                 types after the caret
 //   handed=100    a calculator hands 100 ohms over to the "Résis" tab
 //   tab=4         turns to the fifth tab; locale=fr sets the French locale,
 //                 locale=de_DE any other
 inline void act(Base& w, const QString& steps) {
     for (const QString& step : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
-        const qsizetype at = step.indexOf(QRegularExpression(QStringLiteral("[=~]")));
+        const qsizetype at = step.indexOf(QRegularExpression(QStringLiteral("[=~>]")));
         const QString name = step.left(at < 0 ? step.size() : at);
         const QString value = at < 0 ? QString() : step.mid(at + 1);
         if (name == QLatin1String("handed")) {
@@ -91,12 +108,10 @@ inline void act(Base& w, const QString& steps) {
             w.selectTab(value.toInt());
         } else if (name == QLatin1String("locale")) {
             QLocale::setDefault(value == QLatin1String("fr") ? french : QLocale(value));
-        } else if (at < 0) {
+        } else if (at < 0 || step[at] == u'>') {
             QWidget* c = w.findChild<QWidget*>(name);
             QVERIFY2(c, qPrintable("no control " + name));
-            QTest::mouseClick(c, Qt::LeftButton);
-        } else if (name.endsWith(u'+')) {
-            QTest::keyClicks(w.findChild<QLineEdit*>(name.chopped(1)), value);
+            at < 0 ? QTest::mouseClick(c, Qt::LeftButton) : (c->setFocus(), press(c, value));
         } else if (name.endsWith(u':')) {
             QLineEdit* f = w.findChild<QLineEdit*>(name.chopped(1));
             f->selectAll();
@@ -104,7 +119,7 @@ inline void act(Base& w, const QString& steps) {
         } else if (auto* f = w.findChild<QLineEdit*>(name)) {
             type(f, value);
         } else if (auto* list = w.findChild<QComboBox*>(name)) {
-            step[at] == u'~' ? typeInto(list, value) : pick(list, value);
+            step[at] == u'~' ? type(list->lineEdit(), value) : pick(list, value); // its edit part
         } else {
             QFAIL(qPrintable("no control " + name));
         }
@@ -113,8 +128,8 @@ inline void act(Base& w, const QString& steps) {
 
 // What a control shows, by its name: a field's, label's or list's text; "-" for
 // a hidden control; "handed" is the last resistance handed over; "Text1@" is
-// where the caret of Text1 stands ("0-1": the caret at 1, 0 to 1 selected); "Text1#" what a screen
-// reader says of it; "Combo2!" whether a list is locked, and greyed; "Text1?" its tooltip.
+// where the caret of Text1 stands ("0-1": the caret at 1, 0 to 1 selected); "Text1#" what a
+// screen reader says of it; "Combo2!" whether a list is locked, and greyed.
 inline QString read(const Base& w, const QString& name) {
     if (name == QLatin1String("handed")) return w.property("handed").toString();
     const QString base = name.chopped(1);
@@ -123,7 +138,6 @@ inline QString read(const Base& w, const QString& name) {
         const QString caret = QString::number(f->cursorPosition());
         return f->hasSelectedText() ? QString::number(f->selectionStart()) + '-' + caret : caret;
     }
-    if (name.endsWith(u'?')) return w.findChild<QWidget*>(base)->toolTip();
     if (name.endsWith(u'#')) {
         const QWidget* c = w.findChild<QWidget*>(base);
         return c->accessibleName() + " / " + c->accessibleDescription();
@@ -146,18 +160,6 @@ inline QString read(const Base& w, const QString& name) {
 // What a suite reads of its own by a name, beyond single controls.
 using Own = std::function<std::optional<QString>(const QString&)>;
 
-// The expected "name=text; name=text" read back from the window, to compare with
-// the expectation; a suite reads names of its own through more.
-inline QString seen(const Base& w, const QString& expected, const Own& more = {}) {
-    QStringList out;
-    for (const QString& pair : expected.split(QStringLiteral("; "))) {
-        const QString name = pair.section(u'=', 0, 0);
-        const std::optional<QString> own = more ? more(name) : std::nullopt;
-        out << name + u'=' + own.value_or(read(w, name));
-    }
-    return out.join(QStringLiteral("; "));
-}
-
 // A table of scenarios, one row a {name, steps, what the window shows}; %1, %2…
 // in a row stand for parts, steps or expectations that several rows share.
 template <std::size_t N>
@@ -173,12 +175,18 @@ void addScenarios(const char* const (&rows)[N][3], const QStringList& parts = {}
     for (const auto& r : rows) QTest::newRow(r[0]) << fill(r[1]) << fill(r[2]);
 }
 
-// Runs the steps of the current row, then compares what the window shows.
+// Runs the steps of the current row, then compares what the window shows, read
+// back name by name; a suite reads names of its own through more.
 inline void runScenario(Base& w, const Own& more = {}) {
     QFETCH(QString, steps);
     QFETCH(QString, shown);
     act(w, steps);
-    QCOMPARE(seen(w, shown, more), shown);
+    QStringList seen;
+    for (const QString& pair : shown.split(QStringLiteral("; "))) {
+        const QString name = pair.section(u'=', 0, 0);
+        seen << name + u'=' + (more ? more(name) : std::nullopt).value_or(read(w, name));
+    }
+    QCOMPARE(seen.join(QStringLiteral("; ")), shown);
 }
 
 // A suite of window tests: the program's own style, font and translations, a

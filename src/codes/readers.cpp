@@ -46,18 +46,4 @@ FinderValue finderLine(const Marking& m, std::optional<series::Series> s) {
     return out;
 }
 
-FinderValue finderValue(int first, int second, int third, int multiplier, bool twoDigits,
-                        std::optional<series::Series> s) {
-    return finderLine(fromFinder(first, second, third, multiplier, twoDigits), s);
-}
-
-std::optional<FinderPreset> handoverPreset(double ohms) {
-    const std::optional<Marking> m = fromResistance(ohms);
-    if (!m) return std::nullopt;
-    const FinderItems items = finderItems(*m);
-    return FinderPreset{items.twoDigits,
-                        items.multiplier,
-                        {*m->digits[0], *m->digits[1], m->digits[2].value_or(0)}};
-}
-
 } // namespace codes

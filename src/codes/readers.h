@@ -1,8 +1,7 @@
 #pragma once
 // The finder of the "Résis" tab as plain functions: its row (digits, points,
-// unit, neighbours in a series) spelled from a marking (codes/marking.h), and
-// the items its lists take for a resistance handed over. No widgets: the tab
-// reads its controls, calls these and writes what they return.
+// unit, neighbours in a series) spelled from a marking (codes/marking.h). No
+// widgets: the tab reads its controls, calls these and writes what they return.
 
 #include <QString>
 #include <QStringList>
@@ -30,19 +29,5 @@ struct FinderValue {
     std::optional<bool> standard;        // none: no series chosen
 };
 FinderValue finderLine(const Marking& m, std::optional<series::Series> s);
-// The same from the indices of the finder's lists (-1 for an empty list) and
-// whether it uses two digits.
-FinderValue finderValue(int first, int second, int third, int multiplier, bool twoDigits,
-                        std::optional<series::Series> s);
-
-// The hand-over: what the finder's lists are set to for a resistance in ohms
-// (fromResistance); none outside 0.1 ohm to 10 G ohms (not included), which
-// leaves the finder as it is.
-struct FinderPreset {
-    bool twoDigits;
-    int multiplier;            // index of the finder's multiplier list (0: x0.01)
-    std::array<int, 3> digits; // digits[0] from 1 to 9
-};
-std::optional<FinderPreset> handoverPreset(double ohms);
 
 } // namespace codes

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
@@ -360,6 +361,29 @@ private slots:
         QTRY_VERIFY(later.findChild<QWidget*>("Text13"));
         for (Base* b : {&now, &later}) testing::act(*b, after);
         QCOMPARE(state(later), state(now));
+    }
+
+    // A drawing fills its box as far as its proportions let it, centred: what
+    // it draws lies where the drawing at its own size does, moved by half the
+    // room left (to a pixel).
+    void drawingsCentred() {
+        const auto drawnAt = [](const QImage& img) { // the top left of what is drawn
+            QPoint at(img.width(), img.height());
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    if (qAlpha(img.pixel(x, y))) at = {std::min(at.x(), x), std::min(at.y(), y)};
+            return at;
+        };
+        for (const char* file : {":/assets/zener.svg", ":/assets/lamp_green.svg"})
+            for (QSize box : {QSize(301, 61), QSize(61, 301)}) {
+                const QSize fitted = QImageReader(file).size().scaled(box, Qt::KeepAspectRatio);
+                const QPoint moved =
+                    drawnAt(drawVector(file, box)) - drawnAt(drawVector(file, fitted));
+                const QSize room = (box - fitted) / 2;
+                QVERIFY2(std::abs(moved.x() - room.width()) <= 1 &&
+                             std::abs(moved.y() - room.height()) <= 1,
+                         file);
+            }
     }
 
     // The window's style copies the frame of a field once drawn: the copy is

@@ -279,6 +279,7 @@ private slots:
             {"zener, no current", "zener 12 5 0 -", "stop"}, {"zener above the supply", "zener 12 15 20 -", "-150 yes -"},
             {"rating, less", "rating 12 5.1 21 330 -", "20.909 red"}, {"rating, equal", "rating 12 2 20 500 -", "20 yellow"},
             {"rating, current skipped: the shown one", "rating 1e308 -1e308 5 1 4", "- red"},
+            {"rating, no wanted current: no lamp", "rating 12 5.1 - 330 -", "20.909 -"},
             {"rating, 0 ohm", "rating 12 5 20 0 -", "stop"}, {"transistor, no gain", "trans 1 0 5", "stop"},
             {"transistor", "trans 100 100 5", "1 4.4"}, {"transistor, R to two decimals", "trans 300 100 5", "3 1.47"},
             {"transistor, Ub below the junction", "trans 10 50 0.5", "0.2 -0.5"},
@@ -381,7 +382,11 @@ private slots:
                 const QString got = shown(codes::readOnto({}, mk)).section(" |", 0, 0) + "; " +
                                     row + ' ' + *f.unit + ' ' + *f.lower + ' ' + *f.upper;
                 QCOMPARE(got, two ? twoDigits : threeDigits);
+                QCOMPARE(*f.standard, two); // 47 is an E24 value, 475 is not
             }
+        // Empty lists make no value: not one of the series either.
+        QCOMPARE(codes::finderLine(codes::fromFinder(-1, -1, -1, -1, true), Series::E24).standard,
+                 false);
     }
 
     // E48 and E96 are 100 x 10^(i/n) rounded half up to a whole number; E24

@@ -206,6 +206,11 @@ private slots:
             QCOMPARE(textColour(testing::get(*w, name)), colour);
         QVERIFY(has("Picture7", black) && fill("Shape5") == black &&
                 w->palette().window() == light.base());
+        testing::act(*w, "tab=2; Text28=5.1; Text27=5; Text26=20"); // the off-limit message
+        for (int paint : {1, 2}) { // drawn, then copied from what was drawn
+            QVERIFY2(has("zdofflimit", QColor(255, 0, 0)), qPrintable(QString::number(paint)));
+            QApplication::processEvents(); // the copy is kept
+        }
     }
 
     // Palettes that desktops give, with a window colour and a field colour of

@@ -10,7 +10,8 @@
 namespace kirel {
 
 namespace {
-constexpr qsizetype kMostFrames = 256; // a bound, far above what one window uses
+constexpr qsizetype kMostFrames = 256;  // a bound, far above what one window uses
+constexpr qsizetype kMostPalettes = 64; // the same for the palettes of its controls
 
 // True when what is drawn at the painter's origin lands on whole device
 // pixels, unscaled but for the device's own ratio: a copy is then exact.
@@ -39,7 +40,7 @@ QPalette outlinedPalette(const QPalette& palette) {
     QPalette seen = palette;
     if (theme::contrast(outline, panel) < 3)
         seen.setColor(QPalette::Window, theme::readable(outline, panel, 3.6).lighter(150));
-    if (given.size() >= kMostFrames) given.clear();
+    if (given.size() >= kMostPalettes) given.clear();
     return given.insert(palette.cacheKey(), seen).value();
 }
 

@@ -39,6 +39,12 @@ bool isStandard(const QPalette& pal) {
         kStandard, [&pal](auto role) { return pal.color(role.first).rgba() == role.second; });
 }
 
+// A colour of the design as a palette shows it on a background: as chosen on
+// the standard light palette, readable at `ratio` on any other.
+QColor shown(const Colours& c, const QColor& design, const QColor& background, double ratio = 4.5) {
+    return c.design ? design : readable(design, background, ratio);
+}
+
 const Colours& current() {
     static Colours c;
     const QPalette pal = QGuiApplication::palette();
@@ -51,13 +57,11 @@ const Colours& current() {
     // Fusion shades a button, and a list's, somewhat lighter than the button colour.
     c.button = pal.color(QPalette::Button).lighter(140);
     // An editable list shows its text on the base colour, any other on the button's.
-    auto shown = [](const QColor& colour, const QColor& on) {
-        return c.design ? colour : readable(colour, on, 3);
-    };
-    c.grey = shown(pal.color(QPalette::Mid), c.background);
+    const QColor mid = pal.color(QPalette::Mid);
+    c.grey = shown(c, mid, c.background, 3);
     // A button's gradient runs from the button colour to that lighter one.
-    c.greyOnButton = shown(shown(pal.color(QPalette::Mid), pal.color(QPalette::Button)), c.button);
-    c.ink = shown(pal.color(QPalette::Text), c.background);
+    c.greyOnButton = shown(c, shown(c, mid, pal.color(QPalette::Button), 3), c.button, 3);
+    c.ink = shown(c, pal.color(QPalette::Text), c.background, 3);
     return c;
 }
 
@@ -85,13 +89,9 @@ void showColour(QWidget* w, const QColor& c, const QColor& onButton) {
     w->setPalette(pal);
 }
 
-// A colour of the design as the current palette shows it on a background.
-QColor shown(const QColor& design, const QColor& background) {
-    return current().design ? design : readable(design, background);
-}
-
 void showDesign(QWidget* w, const QColor& design) {
-    showColour(w, shown(design, background()), shown(design, current().button));
+    const Colours& c = current();
+    showColour(w, shown(c, design, c.background), shown(c, design, c.button));
 }
 
 void showGreyed(QWidget* w, bool greyed) {

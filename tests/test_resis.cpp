@@ -126,6 +126,10 @@ private slots:
              "finder=91 < 100 Ohms < 110 green"},
             {"hand-over of two digits", "handed=4.7",
              "Combo10!=locked grey; finder=4.3 < 4.7 Ohms < 5.1 green"},
+            // Behind another tab the hand-overs are read when the tab shows, as
+            // they would have been one by one (a two-digit value keeps the third digit).
+            {"hand-overs on the tab", "%1; handed=475; handed=4.7", "%2"},
+            {"hand-overs behind a tab", "%1; tab=2; handed=475; handed=4.7; tab=4", "%2"},
             {"two digits after five bands",
              "Check1; Combo11=x10M; Combo1=5 anneaux; Combo1=Déterminer",
              "bands=Marron Noir Violet Or; finder=91 < 100 M.Ohms < 110 green"},
@@ -147,7 +151,10 @@ private slots:
             {"kept", "handed=555; Combo1=4 anneaux; handed=0.09; handed=-5; handed=1E-05",
              "Combo1=4 anneaux; digits=555 Ohms"},
         };
-        testing::addScenarios(rows);
+        testing::addScenarios(rows,
+                              {"Combo1=5 anneaux; Combo5=Argent",
+                               "Combo1=Déterminer; Combo10=5; Combo5=Or; Label4=Ohms; "
+                               "bands=Jaune Violet Or Or; finder=4.3 < 4.7 Ohms < 5.1 green"});
     }
     void scenarios() {
         testing::runScenario(*w, [this](const QString& n) { return own(*w, n); });

@@ -88,8 +88,9 @@ struct Run {
         for (QLabel* l : w.findChildren<QLabel*>()) texts << l->text();
         for (const QString& t : texts)
             if (notNumber.match(t).hasMatch()) return "shown: " + t;
-        // The finder's code is the drawn code.
-        if (testing::get<QComboBox>(w, "Combo1")->currentIndex() == 0) {
+        // The finder's code is the drawn code, on the tab as it shows.
+        if (!testing::get(w, "Picture1(4)")->isHidden() &&
+            testing::get<QComboBox>(w, "Combo1")->currentIndex() == 0) {
             for (auto [band, finder] : {std::pair{2, 8}, {3, 9}, {4, 10}, {6, 11}}) {
                 const auto* b = testing::get<QComboBox>(w, QString("Combo%1").arg(band));
                 const auto* f = testing::get<QComboBox>(w, QString("Combo%1").arg(finder));

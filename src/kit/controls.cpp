@@ -92,7 +92,7 @@ Picture::Picture(QWidget* parent, const QString& resource) : QWidget(parent), re
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Picture::paintEvent(QPaintEvent*) {
+const QPixmap& Picture::drawing() {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
     if (rendered_.size() != pixels || ink_ != theme::ink()) {
@@ -100,8 +100,10 @@ void Picture::paintEvent(QPaintEvent*) {
         rendered_ = QPixmap::fromImage(drawVector(resource_, pixels, ink_));
         rendered_.setDevicePixelRatio(ratio);
     }
-    QPainter(this).drawPixmap(0, 0, rendered_);
+    return rendered_;
 }
+
+void Picture::paintEvent(QPaintEvent*) { QPainter(this).drawPixmap(0, 0, drawing()); }
 
 QImage drawVector(const QString& resource, QSize pixels, const QColor& ink) {
     QImage drawn(pixels, QImage::Format_ARGB32_Premultiplied);
@@ -186,12 +188,24 @@ void NoteLabel::setNote(const QString& text) {
     if (const QString tip = fits_ ? QString() : text; toolTip() != tip) setToolTip(tip);
 }
 
+NoteLabel::NoteLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
 void NoteLabel::paintEvent(QPaintEvent* e) {
     const QRect box = contentsRect();
     const QFontMetrics fm = fontMetrics();
-    if (width() > home_.width()) { // grown over the drawing's lines: blank them behind the text
-        const QRect band(box.x(), box.center().y() - fm.height() / 2, box.width(), fm.height());
-        QPainter(this).fillRect(band, palette().window());
+    {
+        QPainter behind(this);
+        const QWidget* ground = window(); // the window's ground, as it fills itself
+        behind.setBrushOrigin(-mapTo(ground, QPoint()));
+        behind.fillRect(rect(), ground->palette().brush(ground->backgroundRole()));
+        if (auto* picture = qobject_cast<Picture*>(parentWidget()))
+            behind.drawPixmap(-pos(), picture->drawing());
+        if (width() > home_.width()) { // grown over the drawing's lines: blank them behind the text
+            const QRect band(box.x(), box.center().y() - fm.height() / 2, box.width(), fm.height());
+            behind.fillRect(band, palette().window());
+        }
     }
     if (fits_) return QLabel::paintEvent(e);
     const QString shown = fm.elidedText(text(), Qt::ElideRight, box.width());

@@ -78,6 +78,8 @@ class Picture : public QWidget {
     Q_OBJECT
 public:
     Picture(QWidget* parent, const QString& resource);
+    // The drawing as painted, rendered anew for a new size, scale or ink.
+    const QPixmap& drawing();
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -113,11 +115,13 @@ private:
 // A value written over a picture. It keeps its place while its text fits, widens
 // to the right for a longer one, then moves left, within the picture; a text
 // wider than the picture shows its beginning and an ellipsis, and the whole of it
-// in a tooltip. text() is always the whole text.
+// in a tooltip. text() is always the whole text. It paints what lies behind it
+// (the window's ground and its part of the picture), so that a new note repaints
+// the note alone.
 class NoteLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    NoteLabel(const QString& text, QWidget* parent);
     void setNote(const QString& text);
 
 protected:

@@ -91,6 +91,7 @@ bool ResisTab::eventFilter(QObject* watched, QEvent* e) {
     if (watched != panel_) return false;
     switch (e->type()) {
     case QEvent::ShowToParent: // the panel shown, also inside a window not shown yet
+        readHandedOver();
         if (everShown_) break;
         everShown_ = true;
         if (placeLater_ && placing_ == 0) {

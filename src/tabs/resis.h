@@ -42,8 +42,8 @@ public:
     QList<QWidget*> focusChain() const;
 
     // The hand-over: a resistance computed on another tab, preset on the finder
-    // (mode, multiplier, digit count and digits) and read once. Outside 0.1 ohm
-    // to 10 G ohms the tab stays as it is.
+    // (mode, multiplier, digit count and digits) and read once, when the tab
+    // shows if it is hidden. Outside 0.1 ohm to 10 G ohms the tab stays as it is.
     void showResistance(double ohms);
     // The finder reads its lists again (also run when the zener's series list changes).
     void calculr();
@@ -83,6 +83,7 @@ private:
     int digitCount() const; // the value line reads three digits in the five-band mode only
     void showMode();        // which panels, lists and bands a mode shows
     void showDigitCount();  // what the two-digit switch shows, without reading the finder
+    void readHandedOver();  // the finder's lists read, if a hand-over is waiting for it
     // Writes what the tab keeps: the drawing, the value and tolerance lines and
     // the finder's row; the lists named too, silently (their rules do not run).
     enum Lists : unsigned { NoList = 0, BandLists = 1, ToleranceList = 2 };
@@ -131,7 +132,8 @@ private:
     // them would load the digits' large bold font for a tab not seen yet.
     QWidget* panel_ = nullptr;
     bool everShown_ = false;
-    int placing_ = 0; // Placing objects alive
+    bool handedOver_ = false; // a hand-over waits for the tab to show (readHandedOver)
+    int placing_ = 0;         // Placing objects alive
     // placeValueLines() asked for while a Placing lived, or before the first showing
     bool placeLater_ = false;
 };

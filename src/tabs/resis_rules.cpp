@@ -229,6 +229,7 @@ void ResisTab::readFinder() {
 }
 
 void ResisTab::calculr() {
+    if (handedOver_) return readHandedOver(); // which reads the finder
     const Placing once(this);
     readFinder();
     show(BandLists);
@@ -280,7 +281,10 @@ void ResisTab::show(unsigned lists) {
 }
 
 // The finder's lists take the value silently; entering the finder's mode then
-// reads them once, and in that mode already, the finder reads them.
+// reads them once, and in that mode already, the finder reads them. While the
+// tab is hidden the reading waits until it shows (or until the finder runs):
+// it reads the lists as they stand, which gives what each hand-over reading
+// them in turn would have left, since every reading replaces the whole code.
 void ResisTab::showResistance(double ohms) {
     const std::optional<codes::Marking> m = codes::fromResistance(ohms);
     if (!m) return;
@@ -295,6 +299,13 @@ void ResisTab::showResistance(double ohms) {
     kit::showIndex(Combo9, items.second);
     if (items.third) kit::showIndex(Combo10, *items.third);
     showDigitCount();
+    handedOver_ = true;
+    if (!panel_->isHidden()) readHandedOver(); // the tab shown, or the window not yet
+}
+
+void ResisTab::readHandedOver() {
+    if (!handedOver_) return;
+    handedOver_ = false;
     if (mode_ == Mode::Finder)
         calculr();
     else

@@ -358,49 +358,35 @@ private slots:
     }
 
     // A complete SMD marking read whole ("_" an empty fourth field): the value
-    // line and the note; "-" while incomplete. Then every 4-digit exponent and
-    // every EIA-96 letter, and what each field keeps of a typed character.
+    // line and the note, every 4-digit exponent and every EIA-96 letter among
+    // them; "-" while incomplete. Then what each field keeps of a typed character.
     void smdMarkings() {
         // clang-format off
-        const char* rows[][2] = {
-            {"472_", "4.7 k Ohms; 3 chiffres"}, {"479_", "47 G Ohms; 3 chiffres"},
-            {"000_", "00 Ohms; 3 chiffres"}, {"4702", "47.0 k Ohms; 4 chiffres"},
-            {"1000", "100 Ohms; 4 chiffres"}, {"1001", "1.00 k Ohms; 4 chiffres"},
-            {"0000", "000 Ohms; 4 chiffres"}, {"4R7_", "4.7 Ohms; R = virgule"},
-            {"R47_", ".47 Ohms; R = virgule"}, {"1R00", "1.00 Ohms; R = virgule"},
-            {"R047", "0.047 Ohms; R = virgule"}, {"R001", "0.001 Ohms; R = virgule"},
-            {"R01_", "0.01 Ohms; R = virgule"}, {"0R10", ".10 Ohms; R = virgule"},
-            {"100R", "100 Ohms; R = virgule"}, {"10R0", "10.0 Ohms; R = virgule"},
-            {"R00_", "0.00 Ohms; R = virgule"},
-            {"47R_", "47 Ohms; R = virgule, ou EIA-96 : 3.01 Ohms"},
-            {"00R_", "0 Ohms; R = virgule"}, {"97R_", "97 Ohms; R = virgule"},
-            {"01C_", "10.0 k Ohms; EIA-96 (1 %)"}, {"68B_", "4.99 k Ohms; EIA-96 (1 %)"},
-            {"96F_", "97.6 M Ohms; EIA-96 (1 %)"}, {"00C_", " ; Marquage inconnu"},
-            {"97A_", " ; Marquage inconnu"}, {"R4R_", " ; Marquage inconnu"},
-            {"01C1", " ; Marquage inconnu"}, {"4C7_", " ; Marquage inconnu"},
-            {"R4C_", " ; Marquage inconnu"}, {"47__", "-"}, {"4_72", "-"},
+        const std::pair<const char*, const char*> rows[] = {
+            {"3 chiffres", "472_=4.7 k,479_=47 G,000_=00"},
+            {"4 chiffres", "1000=100,1001=1.00 k,0000=000,4700=470,4701=4.70 k,4702=47.0 k,4703=470 k,"
+                           "4704=4.70 M,4705=47.0 M,4706=470 M,4707=4.70 G,4708=47.0 G,4709=470 G"},
+            {"R = virgule", "4R7_=4.7,R47_=.47,1R00=1.00,R047=0.047,R001=0.001,R01_=0.01,0R10=.10,"
+                            "100R=100,10R0=10.0,R00_=0.00,00R_=0,97R_=97"},
+            {"R = virgule, ou EIA-96 : 3.01 Ohms", "47R_=47"},
+            {"EIA-96 (1 %)", "01C_=10.0 k,68B_=4.99 k,96F_=97.6 M,96Z_=.976,01Z_=.100,01Y_=1.00,"
+                             "01X_=10.0,01S_=10.0,01A_=100,01B_=1.00 k,01H_=1.00 k,01D_=100 k,"
+                             "01E_=1.00 M,01F_=10.0 M"},
+            {"Marquage inconnu", "00C_,97A_,R4R_,01C1,4C7_,R4C_"},
+            {"-", "47__,4_72"},
         };
         // clang-format on
-        const auto read = [](const QString& marking) {
-            codes::SmdFields f;
-            for (int k = 0; k < 4; ++k) f[k] = marking[k] == '_' ? QString() : marking.mid(k, 1);
-            const std::optional<codes::SmdReading> r = codes::readSmd(f);
-            if (!r) return QString("-");
-            return codes::valueText(r->value.value_or(codes::Marking{})) + "; " +
-                   codes::smdNote(*r);
-        };
-        for (const auto& r : rows) QCOMPARE(read(r[0]), r[1]);
-        const QStringList four = QString("470,4.70 k,47.0 k,470 k,4.70 M,47.0 M,470 M,4.70 G,"
-                                         "47.0 G,470 G")
-                                     .split(',');
-        for (int e = 0; e <= 9; ++e)
-            QCOMPARE(read("470" + QString::number(e)), four[e] + " Ohms; 4 chiffres");
-        const QStringList eia = QString("Z.100,Y1.00,X10.0,S10.0,A100,B1.00 k,H1.00 k,"
-                                        "C10.0 k,D100 k,E1.00 M,F10.0 M")
-                                    .split(',');
-        for (const QString& e : eia)
-            QCOMPARE(read("01" + e.left(1) + '_'), e.mid(1) + " Ohms; EIA-96 (1 %)");
-        QCOMPARE(read("96Z_"), ".976 Ohms; EIA-96 (1 %)");
+        for (auto [note, cases] : rows)
+            for (const QString& c : QString(cases).split(',')) {
+                codes::SmdFields f;
+                for (int k = 0; k < 4; ++k) f[k] = c[k] == '_' ? QString() : c.mid(k, 1);
+                const std::optional<codes::SmdReading> r = codes::readSmd(f);
+                const QString value = c.section('=', 1);
+                QCOMPARE(r ? codes::valueText(r->value.value_or(codes::Marking{})) + "; " +
+                                 codes::smdNote(*r)
+                           : " ; -",
+                         (value.isEmpty() ? " " : value + " Ohms") + "; " + note);
+            }
         // Digits and R everywhere, typed in either case; the letters in the third field only.
         QString kept;
         for (const char* typed : {"7", "r", "R", "c", "z", "G", "-", "", "47"})

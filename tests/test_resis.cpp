@@ -136,7 +136,22 @@ private slots:
             {"marking after bands",
              "Combo1=CMS/SMD; cms1=4; cms2=7; cms3=2; Combo1=5 anneaux; Combo1=CMS/SMD",
              "bands=; value=4.7 k Ohms"},
-            {"empty marking", "Combo1=4 anneaux; Combo1=CMS/SMD", "value= "},
+            {"empty marking", "Combo1=4 anneaux; Combo1=CMS/SMD",
+             "value= ; cms4=; cms_lbl=; Label3=123; cms4#=Quatrième chiffre / CMS: nombre de "
+             "zéros d'un marquage à 4 chiffres"},
+            // Complete markings read whole, the letters typed in lower case; the fourth
+            // character deleted leaves three; a letter outside the third field is refused.
+            {"four digits, then three", "Combo1=CMS/SMD; cms1=4; cms2=7; cms3=0; cms4=2; cms4=",
+             "value=47 Ohms; cms_lbl=3 chiffres; Label3=470"},
+            {"R as the point", "Combo1=CMS/SMD; cms1=r; cms2=0; cms3=4; cms4=7; cms4=c",
+             "cms1=R; cms4=; value=0.04 Ohms; cms_lbl=R = virgule; Label3=R04"},
+            {"R or EIA-96", "Combo1=CMS/SMD; cms1=4; cms2=7; cms3=r",
+             "value=47 Ohms; cms_lbl=R = virgule, ou EIA-96 : 3.01 Ohms; Label3=47R"},
+            {"EIA-96, left and entered again",
+             "Combo1=CMS/SMD; cms1=0; cms2=1; cms3=c; Combo1=4 anneaux; Combo1=CMS/SMD",
+             "cms3=C; value=10.0 k Ohms; cms_lbl=EIA-96 (1 %); Label3=01C"},
+            {"unknown, then incomplete",
+             "Combo1=CMS/SMD; cms1=9; cms2=9; cms3=a; cms2=", "value= ; cms_lbl=; Label3=99A"},
             // The finder: digits, multiplier and series; "Off" for two digits.
             {"475", "Combo8=4; Combo9=7; Combo10=5; Combo11=x0.1",
              "finder=47 < 47.5 Ohms < 51 red; bands=Jaune Violet Vert Or Or"},

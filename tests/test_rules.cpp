@@ -15,6 +15,7 @@
 #include "codes/colours.h"
 #include "codes/readers.h"
 #include "codes/series.h"
+#include "codes/smd.h"
 #include "kit/theme.h"
 #include "numbers/numbers.h"
 
@@ -354,6 +355,44 @@ private slots:
         QTEST(m ? text(m) + ": " + shown(*m) : "none", "shown");
         QLocale::setDefault(fr); // a resistance's digits read past the French decimal comma too
         if (in[0] == "ohms") QCOMPARE(text(read(in)), text(m));
+    }
+
+    // A complete SMD marking read whole ("_" an empty fourth field): the value
+    // line and the note, every 4-digit exponent and every EIA-96 letter among
+    // them; "-" while incomplete. Then what each field keeps of a typed character.
+    void smdMarkings() {
+        // clang-format off
+        const std::pair<const char*, const char*> rows[] = {
+            {"3 chiffres", "472_=4.7 k,479_=47 G,000_=00"},
+            {"4 chiffres", "1000=100,1001=1.00 k,0000=000,4700=470,4701=4.70 k,4702=47.0 k,4703=470 k,"
+                           "4704=4.70 M,4705=47.0 M,4706=470 M,4707=4.70 G,4708=47.0 G,4709=470 G"},
+            {"R = virgule", "4R7_=4.7,R47_=.47,1R00=1.00,R047=0.047,R001=0.001,R01_=0.01,0R10=.10,"
+                            "100R=100,10R0=10.0,R00_=0.00,00R_=0,97R_=97"},
+            {"R = virgule, ou EIA-96 : 3.01 Ohms", "47R_=47"},
+            {"EIA-96 (1 %)", "01C_=10.0 k,68B_=4.99 k,96F_=97.6 M,96Z_=.976,01Z_=.100,01Y_=1.00,"
+                             "01X_=10.0,01S_=10.0,01A_=100,01B_=1.00 k,01H_=1.00 k,01D_=100 k,"
+                             "01E_=1.00 M,01F_=10.0 M"},
+            {"Marquage inconnu", "00C_,97A_,R4R_,01C1,4C7_,R4C_"},
+            {"-", "47__,4_72"},
+        };
+        // clang-format on
+        for (auto [note, cases] : rows)
+            for (const QString& c : QString(cases).split(',')) {
+                codes::SmdFields f;
+                for (int k = 0; k < 4; ++k) f[k] = c[k] == '_' ? QString() : c.mid(k, 1);
+                const std::optional<codes::SmdReading> r = codes::readSmd(f);
+                const QString value = c.section('=', 1);
+                QCOMPARE(r ? codes::valueText(r->value.value_or(codes::Marking{})) + "; " +
+                                 codes::smdNote(*r)
+                           : " ; -",
+                         (value.isEmpty() ? " " : value + " Ohms") + "; " + note);
+            }
+        // Digits and R everywhere, typed in either case; the letters in the third field only.
+        QString kept;
+        for (const char* typed : {"7", "r", "R", "c", "z", "G", "-", "", "47"})
+            for (int field = 0; field < 4; ++field)
+                kept += codes::smdCharacter(typed, field).value_or(u'.');
+        QCOMPARE(kept, "7777RRRRRRRR..C...Z." + QString(16, u'.'));
     }
 
     // Every multiplier of the finder with two digits (4 7) and three (4 7 5):

@@ -74,7 +74,7 @@ struct Run {
         for (QLineEdit* f : inputs) {
             if (f->text().size() > 5) return f->objectName() + " longer than 5";
             const bool smd = f->objectName().startsWith(QLatin1String("cms"));
-            if (smd ? !QRegularExpression("^[0-9]?$").match(f->text()).hasMatch()
+            if (smd ? !QRegularExpression("^[0-9R]?$|^[A-FHSX-Z]$").match(f->text()).hasMatch()
                     : !numbers::isNumeric(f->text()))
                 return f->objectName() + " holds '" + f->text() + "'";
         }

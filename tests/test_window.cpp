@@ -121,11 +121,13 @@ private slots:
               "2 0 Text28 Text27 Text26 Combo7(0) Valpro_txt TabStrip1",
               "3 0 Text31 Text32 Text34 TabStrip1",
               "4 0 Combo1 Combo8 Combo9 Combo10 Check1 Combo11 Combo12 Combo7(1) TabStrip1",
-              "4 0 Combo1 Combo2 Combo3 Combo4 Combo6 Combo5 TabStrip1"}) {
+              "4 0 Combo1 Combo2 Combo3 Combo4 Combo6 Combo5 TabStrip1",
+              "4 0 cms1 cms2 cms3 cms4 TabStrip1"}) {
             QStringList expected = QString(walk).split(' ');
             testing::get<TabStrip>(*w, "TabStrip1")->setCurrentIndex(expected.takeFirst().toInt());
             testing::get<TabStrip>(*w, "TabStrip2")->setCurrentIndex(expected.takeFirst().toInt());
             if (expected.contains("Combo2")) testing::act(*w, "Combo1=5 anneaux"); // lists open
+            if (expected.contains("cms1")) testing::act(*w, "Combo1=CMS/SMD");
             w->findChild<QWidget*>(expected.first())->setFocus();
             QStringList seen{expected.first()};
             while (seen.size() < expected.size()) {

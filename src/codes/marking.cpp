@@ -187,7 +187,10 @@ ValueLine valueLine(const Marking& m) {
     static const char* const prefixes[] = {"", "k ", "M ", "G "};
     line.third = s.places > 2;
     line.point = s.point;
-    line.pointText = QStringLiteral(".");
+    // Below 0.1 ohm the zeros after the point stand before the digits: 0.047.
+    line.pointText =
+        s.lead < -1 ? QStringLiteral("0.") + QString(-s.lead - 1, u'0') : QStringLiteral(".");
+    if (s.places < 2) line.digits[1].clear(); // a one-digit value ("R01")
     line.unit = QString::fromLatin1(prefixes[s.thousands]) + QStringLiteral("Ohms");
     return line;
 }

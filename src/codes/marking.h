@@ -23,7 +23,8 @@ struct Marking {
     // SMD marking typed in part). A number outside 0 to 9 is no digit: the
     // finder's lists give one while they have no item chosen.
     std::array<std::optional<int>, kPlaces> digits{};
-    // How many of the digits the value is made of: 2 (four bands, SMD) or 3.
+    // How many of the digits the value is made of: 2 (four bands, SMD) or 3;
+    // 1 for an SMD marking with R as the point that writes one ("R01").
     int count = 2;
     // The value is the digits times ten to this power, in ohms; none: not read.
     std::optional<int> exponent;
@@ -106,7 +107,8 @@ Spelling spell(int count, int exponent);
 // The value line under the drawing: its three digit places, the point (before
 // the first, after the first or after the second place) and the unit ("Ohms",
 // "k Ohms", "M Ohms", "G Ohms"). A place not read is empty; without an
-// exponent the line has no point and no unit.
+// exponent the line has no point and no unit. Below 0.1 ohm the point before
+// the first place reads "0.0" or "0.00" (0.047, 0.001).
 struct ValueLine {
     std::array<QString, kPlaces> digits;
     bool third;        // the third place shown

@@ -209,9 +209,10 @@ void ResisTab::buildSmd(QWidget* p) {
         const char* fieldId;
         int y;
     } smd[] = {
-        {K(Label7[0]), "1er chiffre:", K(cms1), 150},
-        {K(Label7[2]), "2ième chiffre:", K(cms2), 510},
-        {K(Label7[1]), "3ième chiffre:", K(cms3), 870},
+        {K(Label7[0]), "1er chiffre:", K(cms1), 45},
+        {K(Label7[2]), "2ième chiffre:", K(cms2), 375},
+        {K(Label7[1]), "3ième chiffre:", K(cms3), 705},
+        {K(Label7[3]), "4ième chiffre:", K(cms4), 1035},
     };
     for (const auto& s : smd) {
         *s.lbl = label(Picture5, s.lblId, s.caption, twRect(120, s.y, 1140, 285));
@@ -229,6 +230,7 @@ void ResisTab::buildSmd(QWidget* p) {
     // An empty panel that covers the tolerance line in the SMD mode.
     Picture6 = panel(p, "Picture6", twRect(0, 2220, 5055, 1515));
     Picture6->setAutoFillBackground(true);
+    cms_lbl = label(Picture6, "cms_lbl", QString(), twRect(120, 60, 4815, 300));
 }
 
 // The finder panel covers the value and tolerance lines.
@@ -284,7 +286,7 @@ void ResisTab::buildFinder(QWidget* p) {
 
 void ResisTab::start() {
     for (int k = 3; k <= 5; ++k) val_lbl[k]->hide();
-    for (QLineEdit* f : {cms1, cms2, cms3}) f->setMaxLength(1);
+    for (QLineEdit* f : {cms1, cms2, cms3, cms4}) f->setMaxLength(1);
 }
 
 void ResisTab::fillBandLists() {
@@ -309,6 +311,6 @@ void ResisTab::fillFinderLists() {
 }
 
 QList<QWidget*> ResisTab::focusChain() const {
-    return {Combo1, Combo2, Combo3, Combo4,  Combo6, Combo5,  cms1,    cms2,
-            cms3,   Combo8, Combo9, Combo10, Check1, Combo11, Combo12, Combo7[1]};
+    return {Combo1, Combo2, Combo3, Combo4,  Combo6, Combo5,  cms1,    cms2,     cms3,
+            cms4,   Combo8, Combo9, Combo10, Check1, Combo11, Combo12, Combo7[1]};
 }

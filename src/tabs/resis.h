@@ -78,6 +78,9 @@ private:
     void band_Click(QComboBox* list, codes::Band band);
     void Combo12_Click(); // finder tolerance: the tolerance band's
     void cms_Change(QLineEdit* field);
+    // The marking the SMD fields hold, read whole once complete: onto the value
+    // line (empty for no value), the chip and the note; false while incomplete.
+    bool readMarking();
     void Check1_Click();
     void readFinder();      // the finder's lists into the finder's value, then onto the bands
     int digitCount() const; // the value line reads three digits in the five-band mode only
@@ -109,8 +112,9 @@ private:
     QLabel *Label4 = nullptr, *Label5 = nullptr, *tol_lbl = nullptr, *Label6 = nullptr;
     // The SMD marking.
     QWidget* Picture5 = nullptr;
-    QLineEdit *cms1 = nullptr, *cms2 = nullptr, *cms3 = nullptr;
-    std::array<QLabel*, 3> Label7{};
+    QLineEdit *cms1 = nullptr, *cms2 = nullptr, *cms3 = nullptr, *cms4 = nullptr;
+    std::array<QLabel*, 4> Label7{};
+    QLabel* cms_lbl = nullptr; // the scheme read, under the value line
     Shape *Shape7 = nullptr, *Shape8 = nullptr, *Shape9 = nullptr;
     QLabel* Label3 = nullptr;
     std::array<Segment*, 8> Line2{};

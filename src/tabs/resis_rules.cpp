@@ -15,6 +15,7 @@
 
 #include "codes/colours.h"
 #include "codes/readers.h"
+#include "codes/smd.h"
 #include "kit/controls.h"
 #include "kit/panelkit.h"
 #include "kit/theme.h"
@@ -81,7 +82,7 @@ void ResisTab::connectRules() {
     for (auto [list, band] : bands)
         kit::onChoice(list, this, [this, list, band] { band_Click(list, band); });
     kit::onChoice(Combo12, this, [this] { Combo12_Click(); });
-    for (QLineEdit* field : {cms1, cms2, cms3})
+    for (QLineEdit* field : {cms1, cms2, cms3, cms4})
         connect(field, &QLineEdit::textChanged, this, [this, field] { cms_Change(field); });
     for (QComboBox* finder : {Combo7[1], Combo8, Combo9, Combo10, Combo11})
         kit::onChoice(finder, this, [this] { calculr(); });
@@ -97,6 +98,7 @@ void ResisTab::connectRules() {
         {cms1, "1er chiffre", "CMS", Label7[0]},
         {cms2, "2ième chiffre", "CMS", Label7[2]},
         {cms3, "3ième chiffre", "CMS: nombre de zéros", Label7[1]},
+        {cms4, "Quatrième chiffre", "CMS: nombre de zéros d'un marquage à 4 chiffres", Label7[3]},
         {Combo8, "1er chiffre", "", Label2[1]},
         {Combo9, "2ème chiffre", "", nullptr},
         {Combo10, "3ème chiffre", "", nullptr},
@@ -143,8 +145,7 @@ void ResisTab::Combo1_Click() {
         break;
     case Mode::Smd: {
         // The whole marking, or an empty value line that each character typed fills again.
-        const codes::Marking m = codes::fromSmd({cms1->text(), cms2->text(), cms3->text()}, -1);
-        reading_ = m.exponent ? codes::readOnto(reading_, m) : codes::Marking{};
+        if (!readMarking()) reading_ = codes::Marking{};
         break;
     }
     }
@@ -185,19 +186,41 @@ void ResisTab::Combo12_Click() {
     show(ToleranceList);
 }
 
-// A digit typed completes the marking, which is then read whole, or fills its
-// own place of the value line.
+// A character typed completes the marking, which is then read whole, or a
+// digit fills its own place of the value line (of a three-character marking).
 void ResisTab::cms_Change(QLineEdit* field) {
-    if (!codes::holdsDigit(field->text())) { // a letter, a sign, or the character deleted
-        field->setText(QString());
-        field->setCursorPosition(1);
-        field->deselect();
+    const int changed = field == cms1 ? 0 : field == cms2 ? 1 : field == cms3 ? 2 : 3;
+    const std::optional<QChar> c = codes::smdCharacter(field->text(), changed);
+    if (!c) {
+        if (!field->text().isEmpty()) { // another letter or a sign: emptied, which runs this again
+            field->setText(QString());
+            field->setCursorPosition(1);
+            field->deselect();
+        } else if (readMarking()) { // the fourth character deleted leaves three
+            show();
+        }
         return;
     }
-    const int changed = field == cms1 ? 0 : field == cms2 ? 1 : 2;
-    reading_ = codes::readOnto(reading_,
-                               codes::fromSmd({cms1->text(), cms2->text(), cms3->text()}, changed));
+    if (field->text() != *c) return field->setText(*c); // typed lower case: its change reads it
+    if (!readMarking()) {
+        if (changed == 3 || !cms4->text().isEmpty() || !codes::holdsDigit(field->text())) return;
+        reading_ = codes::readOnto(
+            reading_, codes::fromSmd({cms1->text(), cms2->text(), cms3->text()}, changed));
+    }
     show();
+}
+
+bool ResisTab::readMarking() {
+    const codes::SmdFields fields{cms1->text(), cms2->text(), cms3->text(), cms4->text()};
+    const std::optional<codes::SmdReading> r = codes::readSmd(fields);
+    if (!r) {
+        cms_lbl->clear();
+        return false;
+    }
+    reading_ = r->value ? codes::readOnto(reading_, *r->value) : codes::Marking{};
+    Label3->setText(fields[0] + fields[1] + fields[2] + fields[3]);
+    cms_lbl->setText(codes::smdNote(*r));
+    return true;
 }
 
 void ResisTab::showDigitCount() {

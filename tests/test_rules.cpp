@@ -389,25 +389,31 @@ private slots:
                  false);
     }
 
-    // E48 and E96 are 100 x 10^(i/n) rounded half up to a whole number; E24
-    // keeps its historical values.
+    // E48, E96 and E192 are 100 x 10^(i/n) rounded half up to a whole number,
+    // but for E192's 920; E24 keeps its historical values. The zener's list
+    // offers three series, the finder's six.
     void seriesTables() {
         const int e24[] = {100, 110, 120, 130, 150, 160, 180, 200, 220, 240, 270, 300,
                            330, 360, 390, 430, 470, 510, 560, 620, 680, 750, 820, 910};
         QVERIFY(std::ranges::equal(series::values(Series::E24), e24));
-        for (auto [s, n] : {std::pair{Series::E48, 48}, {Series::E96, 96}}) {
+        for (auto [s, n] : {std::pair{Series::E48, 48}, {Series::E96, 96}, {Series::E192, 192}}) {
             std::vector<int> rounded;
             for (int i = 0; i < n; ++i)
                 rounded.push_back(int(std::floor(100 * std::pow(10.0, double(i) / n) + 0.5)));
+            if (n == 192) rounded[185] = 920;
             QVERIFY(std::ranges::equal(series::values(s), rounded));
         }
+        QCOMPARE(codes::seriesItems(series::List::Zener).join(' '), "E24 E48 E96");
+        QCOMPARE(codes::seriesItems(series::List::Finder).join(' '), "E6 E12 E24 E48 E96 E192");
     }
 
     // The neighbours of every whole number from 100 to 999, found by walking the
     // series with its edges; none outside.
     void neighbours() {
-        for (auto [s, below] :
-             {std::pair{Series::E24, 91.0}, {Series::E48, 95.3}, {Series::E96, 97.6}}) {
+        const std::pair<Series, double> edges[] = {{Series::E6, 68},    {Series::E12, 82},
+                                                   {Series::E24, 91},   {Series::E48, 95.3},
+                                                   {Series::E96, 97.6}, {Series::E192, 98.8}};
+        for (auto [s, below] : edges) {
             std::vector<double> walk{below};
             for (int x : series::values(s)) walk.push_back(x);
             walk.push_back(1000);

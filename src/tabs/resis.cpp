@@ -299,7 +299,7 @@ void ResisTab::fillBandLists() {
 void ResisTab::fillFinderLists() {
     QStringList digits;
     for (int d = 0; d <= 9; ++d) digits << QString::number(d);
-    kit::fill(Combo7[1], codes::seriesItems(), 0);
+    kit::fill(Combo7[1], codes::seriesItems(series::List::Finder), 2); // E24
     kit::fill(Combo8, digits.mid(1), 0);
     kit::fill(Combo9, digits, 0);
     kit::fill(Combo10, digits, 0);

@@ -221,7 +221,7 @@ void ResisTab::readFinder() {
     finder_ =
         codes::fromFinder(Combo8->currentIndex(), Combo9->currentIndex(), Combo10->currentIndex(),
                           Combo11->currentIndex(), Check1->isChecked());
-    series_ = series::at(Combo7[1]->currentIndex());
+    series_ = series::at(series::List::Finder, Combo7[1]->currentIndex());
     code_ = codes::asBands(finder_, code_.tolerance);
     reading_ = codes::readOnto(
         reading_,

@@ -15,6 +15,7 @@
 
 #include "codes/colours.h"
 #include "codes/readers.h"
+#include "codes/smd_markings.h"
 #include "kit/controls.h"
 #include "kit/panelkit.h"
 #include "kit/theme.h"
@@ -106,6 +107,7 @@ void ResisTab::connectRules() {
         {Combo7[1], "Décade", "", Label1[2]},
         {valst_txt[0], "Valeur standardisée inférieure", "", Label2[2]},
         {valst_txt[1], "Valeur standardisée supérieure", "", nullptr},
+        {cmsmark_txt, "Marquages CMS", "", Label2[5]},
     });
 }
 
@@ -276,6 +278,7 @@ void ResisTab::show(unsigned lists) {
     if (f.lower) kit::show(valst_txt[0], *f.lower);
     if (f.upper) kit::show(valst_txt[1], *f.upper);
     if (f.standard) Resok_sh->setBorderColor(*f.standard ? kGreen : kRed);
+    kit::show(cmsmark_txt, codes::smdMarkings(finder_));
     placeValueLines();
 }
 

@@ -80,7 +80,8 @@ private slots:
     void scenarios_data() {
         static const char* const rows[][3] = {
             {"start", "",
-             "Combo1=Déterminer; value=10 Ohms; tol_lbl=5; finder=91 < 100 Ohms < 110 green"},
+             "Combo1=Déterminer; value=10 Ohms; tol_lbl=5; finder=91 < 100 Ohms < 110 green; "
+             "Combo7(1)=E24; cmsmark_txt=101 / 1000 / 01A; cmsmark_txt#=Marquages CMS / "},
             // Reading the bands: typing applies only an exact item; leaving the list,
             // Return or a mode commits it to an item: the one named in any case, or
             // the one it showed.
@@ -125,7 +126,7 @@ private slots:
              "Combo1=Déterminer; Determiner=shown; bands=Marron Noir Noir Noir Or; "
              "finder=91 < 100 Ohms < 110 green"},
             {"hand-over of two digits", "handed=4.7",
-             "Combo10!=locked grey; finder=4.3 < 4.7 Ohms < 5.1 green"},
+             "Combo10!=locked grey; finder=4.3 < 4.7 Ohms < 5.1 green; cmsmark_txt=4R7 / 4R70"},
             // Behind another tab the hand-overs are read when the tab shows, as
             // they would have been one by one (a two-digit value keeps the third digit).
             {"hand-overs on the tab", "%1; handed=475; handed=4.7", "%2"},
@@ -157,6 +158,12 @@ private slots:
              "finder=47 < 47.5 Ohms < 51 red; bands=Jaune Violet Vert Or Or"},
             {"E96", "Combo7(1)=E96; Combo8=4; Combo9=7; Combo10=5",
              "finder=464 < 475 Ohms < 487 green"},
+            {"E96, handed over", "Combo1=4 anneaux; Combo7(1)=E96; handed=4750",
+             "finder=4.64 < 4.75 kOhms < 4.87 green; cmsmark_txt=4751 / 66B"},
+            {"E6 at the decade's edge", "Combo7(1)=E6; Check1; Combo8=9; Combo9=9",
+             "finder=68 < 99 Ohms < 100 red; cmsmark_txt=990 / 99R0"},
+            {"E192 at the decade's edge", "Combo7(1)=E192; Combo11=x10",
+             "finder=0.988 < 1.00 kOhms < 1.01 green; cmsmark_txt=102 / 1001 / 01B"},
             {"two digits x0.1",
              "locale=fr; Combo7(1)=E48; Check1; Combo8=5; Combo9=6; Combo11=x0.1",
              "finder=5,36 < 5.6 Ohms < 5,62 red"},

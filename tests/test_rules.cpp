@@ -16,6 +16,7 @@
 #include "codes/readers.h"
 #include "codes/series.h"
 #include "codes/smd.h"
+#include "codes/smd_markings.h"
 #include "kit/theme.h"
 #include "numbers/numbers.h"
 
@@ -401,14 +402,14 @@ private slots:
     void everyExponent() {
         // clang-format off
         const std::tuple<int, const char*, const char*> rows[] = {
-            {0, ".47 Ohms; 0.47 Ohms 0.43 0.51", "4.75 Ohms; 4.75 Ohms 4.7 5.1"},
-            {1, "4.7 Ohms; 4.7 Ohms 4.3 5.1", "47.5 Ohms; 47.5 Ohms 47 51"},
-            {2, "47 Ohms; 47 Ohms 43 51", "475 Ohms; 475 Ohms 470 510"},
-            {3, "470 Ohms; 470 Ohms 430 510", "4.75 k Ohms; 4.75 kOhms 4.7 5.1"},
-            {4, "4.7 k Ohms; 4.7 kOhms 4.3 5.1", "47.5 k Ohms; 47.5 kOhms 47 51"},
-            {6, "470 k Ohms; 470 kOhms 430 510", "4.75 M Ohms; 4.75 MOhms 4.7 5.1"},
-            {7, "4.7 M Ohms; 4.7 MOhms 4.3 5.1", "47.5 M Ohms; 47.5 MOhms 47 51"},
-            {9, "470 M Ohms; 470 M.Ohms 430 510", "4.75 G Ohms; 4.75 G.Ohms 4.7 5.1"},
+            {0, ".47 Ohms; 0.47 Ohms 0.43 0.51; R47 / R470", "4.75 Ohms; 4.75 Ohms 4.7 5.1; 4R75 / 66Y"},
+            {1, "4.7 Ohms; 4.7 Ohms 4.3 5.1; 4R7 / 4R70", "47.5 Ohms; 47.5 Ohms 47 51; 47R5 / 66X"},
+            {2, "47 Ohms; 47 Ohms 43 51; 470 / 47R0", "475 Ohms; 475 Ohms 470 510; 4750 / 66A"},
+            {3, "470 Ohms; 470 Ohms 430 510; 471 / 4700", "4.75 k Ohms; 4.75 kOhms 4.7 5.1; 4751 / 66B"},
+            {4, "4.7 k Ohms; 4.7 kOhms 4.3 5.1; 472 / 4701", "47.5 k Ohms; 47.5 kOhms 47 51; 4752 / 66C"},
+            {6, "470 k Ohms; 470 kOhms 430 510; 474 / 4703", "4.75 M Ohms; 4.75 MOhms 4.7 5.1; 4754 / 66E"},
+            {7, "4.7 M Ohms; 4.7 MOhms 4.3 5.1; 475 / 4704", "47.5 M Ohms; 47.5 MOhms 47 51; 4755 / 66F"},
+            {9, "470 M Ohms; 470 M.Ohms 430 510; 477 / 4706", "4.75 G Ohms; 4.75 G.Ohms 4.7 5.1; 4757"},
         };
         // clang-format on
         for (auto [m, twoDigits, threeDigits] : rows)
@@ -419,34 +420,58 @@ private slots:
                                     (*f.point1 ? "." : "") +
                                     (f.third.value_or(true) ? f.digits[2] : "");
                 const QString got = shown(codes::readOnto({}, mk)).section(" |", 0, 0) + "; " +
-                                    row + ' ' + *f.unit + ' ' + *f.lower + ' ' + *f.upper;
+                                    row + ' ' + *f.unit + ' ' + *f.lower + ' ' + *f.upper + "; " +
+                                    codes::smdMarkings(mk);
                 QCOMPARE(got, two ? twoDigits : threeDigits);
                 QCOMPARE(*f.standard, two); // 47 is an E24 value, 475 is not
             }
-        // Empty lists make no value: not one of the series either.
+        // Empty lists make no value: not one of the series either, and no marking.
         QCOMPARE(codes::finderLine(codes::fromFinder(-1, -1, -1, -1, true), Series::E24).standard,
                  false);
+        QCOMPARE(codes::smdMarkings(codes::fromFinder(-1, -1, -1, -1, true)), QString());
     }
 
-    // E48 and E96 are 100 x 10^(i/n) rounded half up to a whole number; E24
-    // keeps its historical values.
+    // The SMD markings of a value, however its digits are given; each kind at its edges.
+    void smdMarkings() {
+        // clang-format off
+        const std::tuple<long long, int, const char*> rows[] = {
+            {47, 2, "472 / 4701"}, {470, 1, "472 / 4701"}, {4700, 0, "472 / 4701"},
+            {1, 2, "101 / 1000 / 01A"}, {1, 1, "100 / 10R0 / 01X"}, {1, 0, "1R0 / 1R00 / 01Y"},
+            {1, -1, "R10 / R100 / 01Z"}, {5, -2, "R05 / R050"}, {47, -3, "R047"}, {1, -4, ""},
+            {976, 5, "9765 / 96F"}, {976, 6, "9766"}, {99, 9, "999 / 9908"}, {1, 10, "109 / 1008"},
+            {1, 11, "1009"}, {1, 12, ""}, {1234, 0, ""}, {0, 3, ""},
+            {10, std::numeric_limits<int>::max(), ""}, {1, std::numeric_limits<int>::min(), ""},
+        };
+        // clang-format on
+        for (auto [digits, exponent, markings] : rows)
+            QCOMPARE(codes::smdMarkings(digits, exponent), QString(markings));
+    }
+
+    // E48, E96 and E192 are 100 x 10^(i/n) rounded half up to a whole number,
+    // but for E192's 920; E24 keeps its historical values. The zener's list
+    // offers three series, the finder's six.
     void seriesTables() {
         const int e24[] = {100, 110, 120, 130, 150, 160, 180, 200, 220, 240, 270, 300,
                            330, 360, 390, 430, 470, 510, 560, 620, 680, 750, 820, 910};
         QVERIFY(std::ranges::equal(series::values(Series::E24), e24));
-        for (auto [s, n] : {std::pair{Series::E48, 48}, {Series::E96, 96}}) {
+        for (auto [s, n] : {std::pair{Series::E48, 48}, {Series::E96, 96}, {Series::E192, 192}}) {
             std::vector<int> rounded;
             for (int i = 0; i < n; ++i)
                 rounded.push_back(int(std::floor(100 * std::pow(10.0, double(i) / n) + 0.5)));
+            if (n == 192) rounded[185] = 920;
             QVERIFY(std::ranges::equal(series::values(s), rounded));
         }
+        QCOMPARE(codes::seriesItems(series::List::Zener).join(' '), "E24 E48 E96");
+        QCOMPARE(codes::seriesItems(series::List::Finder).join(' '), "E6 E12 E24 E48 E96 E192");
     }
 
     // The neighbours of every whole number from 100 to 999, found by walking the
     // series with its edges; none outside.
     void neighbours() {
-        for (auto [s, below] :
-             {std::pair{Series::E24, 91.0}, {Series::E48, 95.3}, {Series::E96, 97.6}}) {
+        const std::pair<Series, double> edges[] = {{Series::E6, 68},    {Series::E12, 82},
+                                                   {Series::E24, 91},   {Series::E48, 95.3},
+                                                   {Series::E96, 97.6}, {Series::E192, 98.8}};
+        for (auto [s, below] : edges) {
             std::vector<double> walk{below};
             for (int x : series::values(s)) walk.push_back(x);
             walk.push_back(1000);

@@ -78,8 +78,13 @@ struct Run {
                     : !numbers::isNumeric(f->text()))
                 return f->objectName() + " holds '" + f->text() + "'";
         }
+        // The SMD markings of the finder's value: digits and R, or EIA-96, " / " between.
+        static const QRegularExpression markings(
+            "^(([0-9R]{3,4}|[0-9]{2}[ZYXABCDEF])( / (?!$)|$))*$");
         for (QLineEdit* f : outputs)
-            if (f->text() != start[f].first() && !numbers::localeNumber(f->text()))
+            if (f->objectName() == QLatin1String("cmsmark_txt")
+                    ? !markings.match(f->text()).hasMatch()
+                    : f->text() != start[f].first() && !numbers::localeNumber(f->text()))
                 return f->objectName() + " shows '" + f->text() + "'";
         // (The fields: their rules above.)
         static const QRegularExpression notNumber("(^|[^a-z])(inf|nan)([^a-z]|$)",

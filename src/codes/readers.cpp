@@ -5,7 +5,11 @@
 
 namespace codes {
 
-QStringList seriesItems() { return {"E24", "E48", "E96"}; }
+QStringList seriesItems(series::List list) {
+    QStringList items;
+    for (series::Series s : series::listed(list)) items << QString::fromLatin1(series::name(s));
+    return items;
+}
 
 FinderValue finderLine(const Marking& m, std::optional<series::Series> s) {
     FinderValue out;

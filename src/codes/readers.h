@@ -13,8 +13,9 @@
 
 namespace codes {
 
-// The series lists' items ("E24", "E48", "E96"), by series::at's order.
-QStringList seriesItems();
+// A series list's items, by series::at's order: the zener's ("E24", "E48",
+// "E96"), the finder's ("E6" to "E192").
+QStringList seriesItems(series::List list);
 
 // The finder's row for a marking of its lists (fromFinder), with the
 // neighbours in a series. A point before the first digit is written "0."

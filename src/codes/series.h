@@ -1,6 +1,7 @@
 #pragma once
-// The standard value series E24, E48 and E96 (IEC 60063) over one decade, and
-// the neighbour lookup of the colour-code finder. Plain C++, no toolkit.
+// The standard value series E6 to E192 (IEC 60063) over one decade, the two
+// lists that offer them, and the neighbour lookup of the colour-code finder.
+// Plain C++, no toolkit.
 //
 // Each table holds the series' values times 100, as whole numbers from 100 to
 // below 1000, so that membership is an exact integer comparison.
@@ -10,16 +11,24 @@
 
 namespace series {
 
-enum class Series { E24, E48, E96 };
+enum class Series { E6, E12, E24, E48, E96, E192 };
 
-// The series at this index of a series list ("E24", "E48", "E96"); none for
-// any other index (an empty list gives -1).
+// The lists that offer series: the zener's (E24, E48, E96) and the finder's
+// (E6 to E192). Each list's items come from its row, in its order.
+enum class List { Zener, Finder };
+std::span<const Series> listed(List list);
+// The series' name as its list shows it: "E24".
+const char* name(Series s);
+
+// The series at this index of the zener's list ("E24", "E48", "E96"), or of a
+// given list; none for any other index (an empty list gives -1).
 std::optional<Series> at(int index);
+std::optional<Series> at(List list, int index);
 
 // The decade's values in increasing order: 100 ... 910 for E24.
 std::span<const int> values(Series s);
 
-// The last value of the decade below (91 for E24, 95.3 for E48, 97.6 for E96).
+// The last value of the decade below (68 for E6, 91 for E24, 98.8 for E192).
 double lowerEdge(Series s);
 // The first value of the decade above.
 inline constexpr double kUpperEdge = 1000;

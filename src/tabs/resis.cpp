@@ -273,6 +273,14 @@ void ResisTab::buildFinder(QWidget* p) {
     Label11 = label(d, "Label11", "kOhms", twRect(3495, 840, 630, 285));
     Label2[4] = label(d, "Label2[4]", "<", twRect(4155, 840, 135, 285), std);
 
+    // Under the neighbours, the SMD markings of the value.
+    Label2[5] = label(d, "Label2[5]", "CMS:", twRect(120, 1290, 600, 285));
+    cmsmark_txt = input(d, "cmsmark_txt", QString(), twRect(720, 1290, 2745, 285));
+    cmsmark_txt->setAlignment(Qt::AlignCenter);
+    cmsmark_txt->setReadOnly(true);
+    cmsmark_txt->setFocusPolicy(Qt::ClickFocus);
+    showBeginning(cmsmark_txt);
+
     const int bracket[6][4] = {
         {2047, 315, 2047, 690}, {2047, 690, 2790, 690}, {2790, 690, 2790, 795},
         {3547, 315, 3547, 690}, {3547, 690, 3330, 690}, {3330, 690, 3330, 795},
@@ -302,7 +310,7 @@ void ResisTab::fillBandLists() {
 void ResisTab::fillFinderLists() {
     QStringList digits;
     for (int d = 0; d <= 9; ++d) digits << QString::number(d);
-    kit::fill(Combo7[1], codes::seriesItems(), 0);
+    kit::fill(Combo7[1], codes::seriesItems(series::List::Finder), 2); // E24
     kit::fill(Combo8, digits.mid(1), 0);
     kit::fill(Combo9, digits, 0);
     kit::fill(Combo10, digits, 0);

@@ -130,6 +130,7 @@ private:
     std::array<QLabel*, 2> Label9{};
     QLabel* Label11 = nullptr;
     Shape* Resok_sh = nullptr;
+    QLineEdit* cmsmark_txt = nullptr; // the value's SMD markings
 
     QHash<std::pair<const QLabel*, QString>, int> widths_; // widthOf()
     // The value lines are first placed when the tab is first shown: measuring

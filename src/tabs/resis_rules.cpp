@@ -16,6 +16,7 @@
 #include "codes/colours.h"
 #include "codes/readers.h"
 #include "codes/smd.h"
+#include "codes/smd_markings.h"
 #include "kit/controls.h"
 #include "kit/panelkit.h"
 #include "kit/theme.h"
@@ -108,6 +109,7 @@ void ResisTab::connectRules() {
         {Combo7[1], "Décade", "", Label1[2]},
         {valst_txt[0], "Valeur standardisée inférieure", "", Label2[2]},
         {valst_txt[1], "Valeur standardisée supérieure", "", nullptr},
+        {cmsmark_txt, "Marquages CMS", "", Label2[5]},
     });
 }
 
@@ -244,7 +246,7 @@ void ResisTab::readFinder() {
     finder_ =
         codes::fromFinder(Combo8->currentIndex(), Combo9->currentIndex(), Combo10->currentIndex(),
                           Combo11->currentIndex(), Check1->isChecked());
-    series_ = series::at(Combo7[1]->currentIndex());
+    series_ = series::at(series::List::Finder, Combo7[1]->currentIndex());
     code_ = codes::asBands(finder_, code_.tolerance);
     reading_ = codes::readOnto(
         reading_,
@@ -300,6 +302,7 @@ void ResisTab::show(unsigned lists) {
     if (f.lower) kit::show(valst_txt[0], *f.lower);
     if (f.upper) kit::show(valst_txt[1], *f.upper);
     if (f.standard) Resok_sh->setBorderColor(*f.standard ? kGreen : kRed);
+    kit::show(cmsmark_txt, codes::smdMarkings(finder_));
     placeValueLines();
 }
 

@@ -90,7 +90,7 @@ void ZenerTab::start(int maxLength) {
     for (QLineEdit* f : {Text28, Text27, Text26, Valpro_txt}) f->setMaxLength(maxLength);
 }
 
-void ZenerTab::fillLists() { kit::fill(Combo7[0], codes::seriesItems(), 0); }
+void ZenerTab::fillLists() { kit::fill(Combo7[0], codes::seriesItems(series::List::Zener), 0); }
 
 QList<QWidget*> ZenerTab::focusChain() const {
     return {Text28, Text27, Text26, Combo7[0], Valpro_txt};

@@ -361,7 +361,7 @@ private slots:
     // A complete SMD marking read whole ("_" an empty fourth field): the value
     // line and the note, every 4-digit exponent and every EIA-96 letter among
     // them; "-" while incomplete. Then what each field keeps of a typed character.
-    void smdMarkings() {
+    void smdMarkingRead() {
         // clang-format off
         const std::pair<const char*, const char*> rows[] = {
             {"3 chiffres", "472_=4.7 k,479_=47 G,000_=00"},
@@ -432,7 +432,7 @@ private slots:
     }
 
     // The SMD markings of a value, however its digits are given; each kind at its edges.
-    void smdMarkings() {
+    void smdMarkingsOfValue() {
         // clang-format off
         const std::tuple<long long, int, const char*> rows[] = {
             {47, 2, "472 / 4701"}, {470, 1, "472 / 4701"}, {4700, 0, "472 / 4701"},

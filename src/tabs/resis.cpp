@@ -22,7 +22,7 @@ namespace {
 constexpr int kBodyTop = 540, kBodyHeight = 360, kListTop = 1380, kListWidth = 930;
 constexpr int kBodyLeft = 1440, kBodyWidth = 1455, kLeadLength = 600, kBandWidth = 135;
 // The list of the sixth band stands above the drawing, on the mode list's row.
-constexpr int kTopListTop = 90;
+constexpr int kTopListTop = 90, kTopRowLeft = 2970;
 
 // Each band from left to right: its left edge on the five-band body, its
 // list's place and the height at which its leader runs across, chosen so that
@@ -144,11 +144,16 @@ void ResisTab::buildBands(QWidget* p) {
         {K(Shape2), K(Combo2)}, {K(Shape3), K(Combo3)}, {K(Shape4), K(Combo4)},
         {K(Shape5), K(Combo6)}, {K(Shape6), K(Combo5)}, {K(Shape10), K(Combo13)},
     };
+    sixthRow_ = panel(
+        p, "",
+        twRect(kTopRowLeft, kTopListTop, kBandPlaces[5].listLeft + kListWidth - kTopRowLeft, 315));
     for (int k = 0; k < int(std::size(bands)); ++k) {
         const BandPlace& at = kBandPlaces[k];
+        QWidget* row = at.listTop == kTopListTop ? sixthRow_ : p;
         *bands[k].band = shape(p, bands[k].bandId, {}, kBody);
+        const QRect place = twRect(at.listLeft, at.listTop, kListWidth, 315);
         *bands[k].list =
-            list(p, bands[k].listId, twRect(at.listLeft, at.listTop, kListWidth, 315), true);
+            list(row, bands[k].listId, row == p ? place : place.translated(-row->pos()), true);
         for (int i = 0; i < 3; ++i) {
             const QByteArray id = "LineN[" + QByteArray::number(4 + 3 * k + i) + "]";
             LineN[4 + 3 * k + i] = line(p, id.constData(), 0, 0, 0, 0);
@@ -156,7 +161,9 @@ void ResisTab::buildBands(QWidget* p) {
     }
     placeDrawing(false);
     Label2[6] = label(p, "Label2[6]", "Tolérance:", twRect(4170, 1110, 840, 255));
-    Label2[7] = label(p, "Label2[7]", "Coef. temp.:", twRect(2970, 120, 960, 255));
+    Label2[7] =
+        label(sixthRow_, "Label2[7]",
+              "Coef. temp.:", twRect(kTopRowLeft, 120, 960, 255).translated(-sixthRow_->pos()));
 
     // The value line: digits, points and unit, placed next to each other as
     // they are shown (placeValueLines); the points in the digits' font stand on

@@ -113,6 +113,9 @@ private:
     Shape* Shape10 = nullptr;
     QComboBox* Combo13 = nullptr;
     QLabel* tc_lbl = nullptr;
+    // Label2[7] and Combo13 above the drawing, hidden with them: a reader lists
+    // a hidden list, but not the controls of a hidden row.
+    QWidget* sixthRow_ = nullptr;
     // The SMD marking.
     QWidget* Picture5 = nullptr;
     QLineEdit *cms1 = nullptr, *cms2 = nullptr, *cms3 = nullptr;

@@ -163,8 +163,8 @@ void ResisTab::showMode() {
     Picture5->setVisible(m.smd);
     Picture6->setVisible(m.smd);
     placeDrawing(m.sixth);
-    for (QWidget* w : std::initializer_list<QWidget*>{Shape10, Combo13, Label2[7], tc_lbl,
-                                                      LineN[19], LineN[20], LineN[21]})
+    for (QWidget* w : std::initializer_list<QWidget*>{sixthRow_, Shape10, Combo13, Label2[7],
+                                                      tc_lbl, LineN[19], LineN[20], LineN[21]})
         w->setVisible(m.sixth);
     if (m.third == Vis::Keep) return;
     const bool shown =

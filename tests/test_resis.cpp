@@ -111,7 +111,8 @@ private slots:
              "Combo1=6 anneaux; Combo2~Jaune; Combo3~Violet; Combo4~Noir; Combo6~Marron; "
              "Combo5~Marron; Combo13~rouge\r",
              "Combo13=Rouge; bands=Jaune Violet Noir Marron Marron Rouge; value=4.70 k Ohms; "
-             "tol_lbl=1; tc_lbl=50 ppm/K; Combo13!=open; Line20=shown; Label2(7)=Coef. temp.:"},
+             "tol_lbl=1; tc_lbl=50 ppm/K; Combo13!=open; Line20=shown; Label2(7)=Coef. temp.:; "
+             "Combo13#=Coefficient de température / "},
             {"six bands through the finder, a name not an item taken back",
              "Combo1=6 anneaux; Combo13~Bleu; Combo13~Blx; Combo1=Déterminer; Combo8=4; "
              "Combo1=6 anneaux",

@@ -45,7 +45,8 @@ std::optional<QString> own(const Base& w, const QString& name) {
                                   {"Shape3", "Combo3"},
                                   {"Shape4", "Combo4"},
                                   {"Shape5", "Combo6"},
-                                  {"Shape6", "Combo5"}}) {
+                                  {"Shape6", "Combo5"},
+                                  {"Shape10", "Combo13"}}) {
             const QString colour = testing::get<QComboBox>(w, list)->currentText();
             if (testing::get(w, band)->isHidden() || !testing::get(w, "Picture5")->isHidden())
                 continue;
@@ -107,6 +108,18 @@ private slots:
             {"modes, five bands", "Combo1=4 anneaux; Combo6~Or; Combo1=5 anneaux; Combo2~Rouge",
              "Determiner=-; Picture5=-; Picture6=-; Combo4=Noir; Line11=shown; val_lbl(2)=0; "
              "val_lbl(3)=-; bands=Rouge Noir Noir Or Or; Combo4!=open"},
+            {"six bands, typed in lower case",
+             "Combo1=6 anneaux; Combo2~Jaune; Combo3~Violet; Combo4~Noir; Combo6~Marron; "
+             "Combo5~Marron; Combo13~rouge\r",
+             "Combo13=Rouge; bands=Jaune Violet Noir Marron Marron Rouge; value=4.70 k Ohms; "
+             "tol_lbl=1; tc_lbl=50 ppm/K; Combo13!=open; Line20=shown; Label2(7)=Coef. temp.:; "
+             "Combo13#=Coefficient de température / "},
+            {"six bands through the finder, a name not an item taken back",
+             "Combo1=6 anneaux; Combo13~Bleu; Combo13~Blx; Combo1=Déterminer; Combo8=4; "
+             "Combo1=6 anneaux",
+             "Combo13=Bleu; bands=Jaune Noir Noir Noir Or Bleu; value=400 Ohms; tc_lbl=10 ppm/K"},
+            {"six bands left", "Combo1=6 anneaux; Combo1=5 anneaux",
+             "Shape10=-; Combo13=-; Label2(7)=-; tc_lbl=-; Line19=-; Line20=-; Line21=-"},
             {"modes, SMD", "Combo1=4 anneaux; Combo6~Or; Combo1=CMS/SMD",
              "Determiner=-; Picture5=shown; Picture6=shown; Combo4=-; Line11=-; val_lbl(2)=-; "
              "val_lbl(3)=-"},
@@ -193,6 +206,20 @@ private slots:
             QCOMPARE(*own(*w, "value") + "; " + *own(*w, "bands"),
                      values[m] + " Ohms; Jaune Violet " + colour + " Or");
         }
+    }
+
+    // Six bands stand apart on the body, which widens about its centre.
+    void sixBandsOnTheBody() {
+        const auto at = [this](const char* name) { return testing::get(*w, name)->geometry(); };
+        const QPoint centre = at("Shape1").center(); // five bands at start
+        testing::act(*w, "Combo1=6 anneaux");
+        const QRect body = at("Shape1");
+        int right = body.left();
+        for (const char* band : {"Shape2", "Shape3", "Shape4", "Shape5", "Shape6", "Shape10"}) {
+            QVERIFY2(at(band).left() > right && at(band).right() < body.right(), band);
+            right = at(band).right();
+        }
+        QCOMPARE(body.center(), centre);
     }
 };
 

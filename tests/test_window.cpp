@@ -121,12 +121,12 @@ private slots:
               "2 0 Text28 Text27 Text26 Combo7(0) Valpro_txt TabStrip1",
               "3 0 Text31 Text32 Text34 TabStrip1",
               "4 0 Combo1 Combo8 Combo9 Combo10 Check1 Combo11 Combo12 Combo7(1) TabStrip1",
-              "4 0 Combo1 Combo2 Combo3 Combo4 Combo6 Combo5 TabStrip1",
+              "4 0 Combo1 Combo2 Combo3 Combo4 Combo6 Combo5 Combo13 TabStrip1",
               "4 0 cms1 cms2 cms3 cms4 TabStrip1"}) {
             QStringList expected = QString(walk).split(' ');
             testing::get<TabStrip>(*w, "TabStrip1")->setCurrentIndex(expected.takeFirst().toInt());
             testing::get<TabStrip>(*w, "TabStrip2")->setCurrentIndex(expected.takeFirst().toInt());
-            if (expected.contains("Combo2")) testing::act(*w, "Combo1=5 anneaux"); // lists open
+            if (expected.contains("Combo2")) testing::act(*w, "Combo1=6 anneaux"); // lists open
             if (expected.contains("cms1")) testing::act(*w, "Combo1=CMS/SMD");
             w->findChild<QWidget*>(expected.first())->setFocus();
             QStringList seen{expected.first()};
@@ -198,15 +198,15 @@ private slots:
         for (const char* steps : kStates) testing::act(*w, steps);
         QVERIFY(has("Picture7", text) && has("Img(0)", text) && has("Line3", text) &&
                 has("zdok", QColor(0x22, 0xc0, 0x2a)));
-        QCOMPARE(QList({fill("Shape2"), fill("Shape5"), fill("Shape6")}),
-                 QList<QColor>({{128, 64, 0}, black, black}));
+        QCOMPARE(QList({fill("Shape2"), fill("Shape5"), fill("Shape6"), fill("Shape10")}),
+                 QList<QColor>({{128, 64, 0}, black, black, black}));
         QApplication::setPalette(light);
         QApplication::processEvents();
         for (auto [name, colour] : {std::pair{"Label25(44)", QColor(0, 0, 192)},
                                     {"Text17", QColor(0, 128, 0)},
                                     {"Combo10", light.color(QPalette::Mid)}})
             QCOMPARE(textColour(testing::get(*w, name)), colour);
-        QVERIFY(has("Picture7", black) && fill("Shape5") == black &&
+        QVERIFY(has("Picture7", black) && fill("Shape5") == black && fill("Shape10") == black &&
                 w->palette().window() == light.base());
         testing::act(*w, "tab=2; Text28=5.1; Text27=5; Text26=20"); // the off-limit message
         for (int paint : {1, 2}) { // drawn, then copied from what was drawn
@@ -330,7 +330,7 @@ private slots:
             }
             lists += refused;
         }
-        QCOMPARE(QList({fields, lists}), QList({22, 6})); // each refused all, and said read-only
+        QCOMPARE(QList({fields, lists}), QList({23, 7})); // each refused all, and said read-only
         auto* open = testing::get<QComboBox>(*w, "Combo1");
         QAccessible::queryAccessibleInterface(open)->actionInterface()->doAction(
             QAccessibleActionInterface::showMenuAction());
@@ -450,7 +450,8 @@ private:
         "tab=2; Text28=12; Text27=5.1; Text26=20",
         "tab=4; Combo1=CMS/SMD",
         "Combo1=Déterminer; Check1",
-        "Combo1=4 anneaux; Combo2=Marron; Combo6=Noir; Combo5=Noir"};
+        "Combo1=4 anneaux; Combo2=Marron; Combo6=Noir; Combo5=Noir",
+        "Combo1=6 anneaux; Combo13=Noir"};
 
     // The texts shown that do not read against what most of the window behind
     // them shows: 4.5:1, a greyed list 3:1; the design's own colours (and the

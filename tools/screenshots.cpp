@@ -69,6 +69,16 @@ int main(int argc, char* argv[]) {
         control<QComboBox>(w, "Combo1")->setCurrentIndex(int(mode));
         saveShot(w, dir, QString::fromLatin1(name));
     }
+    // Six bands: 470 ohms, 1 %, 50 ppm/K.
+    control<QComboBox>(w, "Combo1")->setCurrentIndex(int(Mode::SixBands));
+    for (auto [list, colour] : {std::pair{control<QComboBox>(w, "Combo2"), "Jaune"},
+                                {control<QComboBox>(w, "Combo3"), "Violet"},
+                                {control<QComboBox>(w, "Combo4"), "Noir"},
+                                {control<QComboBox>(w, "Combo6"), "Marron"},
+                                {control<QComboBox>(w, "Combo5"), "Marron"},
+                                {control<QComboBox>(w, "Combo13"), "Rouge"}})
+        list->setEditText(QString::fromLatin1(colour));
+    saveShot(w, dir, QStringLiteral("resis-6"));
     // Worked examples: the LED error state, the parallel panel, the zener tab.
     const struct {
         int tab, ledTab;

@@ -30,6 +30,11 @@ constexpr Tolerance kTolerances[] = {
     {digit(5), "0,5"}, {digit(6), "0,25"}, {digit(7), "0,1"}, {digit(8), "0,05"},
 };
 
+constexpr TempCoefficient kTempCoefficients[] = {
+    {kNoir, 250},   {digit(1), 100}, {digit(2), 50}, {digit(3), 15}, {digit(4), 25},
+    {digit(5), 20}, {digit(6), 10},  {digit(7), 5},  {digit(8), 1},
+};
+
 // The finder's tolerances and the index of their colour in the tolerance list.
 constexpr struct {
     const char* name;
@@ -40,7 +45,7 @@ constexpr struct {
 constexpr const char* kFinderMultipliers[] = {"x0.01", "x0.1", "x1",    "x10", "x100",
                                               "x1k",   "x10k", "x100k", "x1M", "x10M"};
 static_assert(std::size(kFinderMultipliers) == kFinderHighestExponent - kLowestExponent + 1);
-constexpr const char* kModes[] = {"Déterminer", "4 anneaux", "5 anneaux", "CMS/SMD"};
+constexpr const char* kModes[] = {"Déterminer", "4 anneaux", "5 anneaux", "CMS/SMD", "6 anneaux"};
 static_assert(std::size(kModes) == kModeCount);
 
 template <class Row, std::size_t N>
@@ -81,6 +86,11 @@ QStringList toleranceItems() {
     return names(kTolerances, [](const Tolerance& t) { return t.colour->name; });
 }
 const Tolerance* toleranceAt(int index) { return at(kTolerances, index); }
+
+QStringList tempCoefficientItems() {
+    return names(kTempCoefficients, [](const TempCoefficient& t) { return t.colour->name; });
+}
+const TempCoefficient* tempCoefficientAt(int index) { return at(kTempCoefficients, index); }
 
 QStringList finderMultiplierItems() {
     return names(kFinderMultipliers, [](const char* n) { return n; });

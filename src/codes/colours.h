@@ -25,8 +25,8 @@ struct Tolerance {
 };
 
 // The modes of the "Résis" tab, in the order of its mode list.
-enum class Mode { Finder, FourBands, FiveBands, Smd };
-inline constexpr int kModeCount = int(Mode::Smd) + 1;
+enum class Mode { Finder, FourBands, FiveBands, Smd, SixBands };
+inline constexpr int kModeCount = int(Mode::SixBands) + 1;
 QStringList modeItems();
 
 // The digit band lists: the first band has no "Noir" (first = true).
@@ -40,6 +40,15 @@ QStringList multiplierItems();
 const BandColour* multiplierAt(int index);
 QStringList toleranceItems(); // "Argent", "Or", "Noir", "Marron", ...
 const Tolerance* toleranceAt(int index);
+
+// The sixth band of precision resistors: the temperature coefficient, in
+// ppm/K (IEC 60062), its list "Noir" 250 to "Gris" 1.
+struct TempCoefficient {
+    const BandColour* colour;
+    int ppm;
+};
+QStringList tempCoefficientItems();
+const TempCoefficient* tempCoefficientAt(int index); // null outside the list
 
 // The finder's lists: its multipliers ("x0.01" ... "x10M", the exponents from
 // kLowestExponent on, as on the band list) and tolerances ("20%" ... "0.05%");

@@ -45,6 +45,10 @@ std::optional<Marking> withBand(Marking m, Band band, int item) {
         if (!toleranceAt(item)) return std::nullopt;
         m.tolerance = item;
         return m;
+    case Band::TempCoefficient:
+        if (!tempCoefficientAt(item)) return std::nullopt;
+        m.tempCoefficient = item;
+        return m;
     }
     return std::nullopt;
 }
@@ -142,6 +146,8 @@ int bandItem(const Marking& m, Band band) {
                    ? *m.exponent - kLowestExponent
                    : -1;
     case Band::Tolerance: return m.tolerance && toleranceAt(*m.tolerance) ? *m.tolerance : -1;
+    case Band::TempCoefficient:
+        return m.tempCoefficient && tempCoefficientAt(*m.tempCoefficient) ? *m.tempCoefficient : -1;
     }
     return -1;
 }
@@ -154,6 +160,7 @@ const BandColour* bandColour(const Marking& m, Band band) {
     case Band::Third: return digitAt(item, band == Band::First);
     case Band::Multiplier: return multiplierAt(item);
     case Band::Tolerance: return item >= 0 ? toleranceAt(item)->colour : nullptr;
+    case Band::TempCoefficient: return item >= 0 ? tempCoefficientAt(item)->colour : nullptr;
     }
     return nullptr;
 }
@@ -199,6 +206,12 @@ std::optional<QString> toleranceText(const Marking& m) {
     const Tolerance* t = m.tolerance ? toleranceAt(*m.tolerance) : nullptr;
     if (!t) return std::nullopt;
     return QString::fromLatin1(t->percent);
+}
+
+std::optional<QString> tempCoefficientText(const Marking& m) {
+    const TempCoefficient* t = m.tempCoefficient ? tempCoefficientAt(*m.tempCoefficient) : nullptr;
+    if (!t) return std::nullopt;
+    return QString::number(t->ppm) + QStringLiteral(" ppm/K");
 }
 
 std::optional<int> finderTolerance(int finderItem) {

@@ -30,6 +30,9 @@ struct Marking {
     std::optional<int> exponent;
     // The row of the tolerance table (codes::toleranceAt); none: not read.
     std::optional<int> tolerance;
+    // The row of the temperature coefficient table (codes::tempCoefficientAt),
+    // read from a sixth band; none: not read.
+    std::optional<int> tempCoefficient;
     bool operator==(const Marking&) const = default;
 };
 
@@ -38,8 +41,9 @@ struct Marking {
 // An SMD field holds one digit, 0 to 9.
 bool holdsDigit(const QString& field);
 
-// The five band lists, in the order of the drawing.
-enum class Band { First, Second, Third, Multiplier, Tolerance };
+// The band lists, in the order of the drawing: five, and a sixth on
+// precision resistors.
+enum class Band { First, Second, Third, Multiplier, Tolerance, TempCoefficient };
 
 // The item of one band list read into the marking (Third: the third digit,
 // which a four-band code keeps without reading it); none for an index that is
@@ -80,6 +84,9 @@ Marking asBands(const Marking& m, std::optional<int> tolerance);
 const BandColour* bandColour(const Marking& m, Band band);
 // The item each band list shows; -1 for none.
 int bandItem(const Marking& m, Band band);
+
+// The temperature coefficient line: "100 ppm/K"; none when not read.
+std::optional<QString> tempCoefficientText(const Marking& m);
 
 // The finder's lists for a marking; -1 where a list has no item for it. The
 // third digit list is left alone (none) when the marking does not hold it.

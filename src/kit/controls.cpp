@@ -69,6 +69,10 @@ void Shape::paintEvent(QPaintEvent*) {
 Segment::Segment(QWidget* parent, QPoint from, QPoint to, const QColor& colour)
     : QWidget(parent), colour_(colour) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setEnds(from, to);
+}
+
+void Segment::setEnds(QPoint from, QPoint to) {
     const QPointF a(from.x() / 15.0, from.y() / 15.0), b(to.x() / 15.0, to.y() / 15.0);
     const int left = int(std::floor(std::min(a.x(), b.x())));
     const int top = int(std::floor(std::min(a.y(), b.y())));
@@ -77,6 +81,7 @@ Segment::Segment(QWidget* parent, QPoint from, QPoint to, const QColor& colour)
     setGeometry(left, top, right - left, bottom - top);
     a_ = a - QPointF(left, top);
     b_ = b - QPointF(left, top);
+    update();
 }
 
 void Segment::paintEvent(QPaintEvent*) {

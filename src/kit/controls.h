@@ -56,6 +56,8 @@ class Segment : public QWidget {
     Q_OBJECT
 public:
     Segment(QWidget* parent, QPoint fromTwips, QPoint toTwips, const QColor& colour = {});
+    // The segment drawn between two other points.
+    void setEnds(QPoint fromTwips, QPoint toTwips);
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -20,6 +20,22 @@ using namespace build;
 
 namespace {
 constexpr int kBodyTop = 540, kBodyHeight = 360, kListTop = 1380, kListWidth = 930;
+constexpr int kBodyLeft = 1440, kBodyWidth = 1455, kLeadLength = 600, kBandWidth = 135;
+// The list of the sixth band stands above the drawing, on the mode list's row.
+constexpr int kTopListTop = 90, kTopRowLeft = 2970;
+
+// Each band from left to right: its left edge on the five-band body, its
+// list's place and the height at which its leader runs across, chosen so that
+// no two leaders cross. A leader runs from the body's edge nearer the list.
+struct BandPlace {
+    int bandLeft, listLeft, listTop, across;
+};
+constexpr BandPlace kBandPlaces[] = {
+    {1560, 120, kListTop, 1000},  {1800, 1080, kListTop, 1120}, {2040, 2040, kListTop, 1240},
+    {2400, 3000, kListTop, 1120}, {2640, 3960, kListTop, 1000}, {2880, 3960, kTopListTop, 472},
+};
+// Six bands: the body one band step wider, as much on each side.
+constexpr int kSixBandsWider = 240;
 const QColor kBody{255, 192, 128};
 
 // Where the value line and the finder's value begin.
@@ -77,6 +93,10 @@ void ResisTab::placeValueLines() {
     // The tolerance line reads "(+/- 5 %)": one space between its three labels.
     flow({tol_lbl}, Label6,
          Label5->x() + widthOf(Label5, Label5->text()) + widthOf(tol_lbl, QStringLiteral(" ")));
+    // The temperature coefficient two spaces after it.
+    tc_lbl->move(Label6->x() + widthOf(Label6, Label6->text()) +
+                     2 * widthOf(Label6, QStringLiteral(" ")),
+                 tc_lbl->y());
 }
 
 ResisTab::ResisTab(QWidget* p) : mode_(codes::Mode::Finder), panel_(p) {
@@ -108,72 +128,43 @@ bool ResisTab::eventFilter(QObject* watched, QEvent* e) {
 
 void ResisTab::buildBands(QWidget* p) {
     Label25[85] = label(p, "Label25[85]", "Résistances:", twRect(120, 120, 1380, 300), titleLook());
-    Combo1 = list(p, "Combo1", twRect(1560, 90, 1500, 315));
+    // As wide as its longest item: the sixth band's list and caption stand beside it.
+    Combo1 = list(p, "Combo1", twRect(1560, 90, 1320, 315));
 
-    // The resistor: leads, body, then the five bands with a wider gap before the multiplier.
-    const int leadY = kBodyTop + kBodyHeight / 2;
-    LineN[3] = line(p, "LineN[3]", 840, leadY, 1440, leadY);
-    LineN[1] = line(p, "LineN[1]", 2895, leadY, 3495, leadY);
-    Shape1 = shape(p, "Shape1", twRect(1440, kBodyTop, 1455, kBodyHeight), kBody);
-
-    // Band, list under it and the leader joining them: down from the band, across
-    // at its own height (chosen so that no two leaders cross), down to the list.
+    // The resistor: leads, body and bands, each band with its list and the
+    // leader joining them; placed by placeDrawing.
+    LineN[3] = line(p, "LineN[3]", 0, 0, 0, 0);
+    LineN[1] = line(p, "LineN[1]", 0, 0, 0, 0);
+    Shape1 = shape(p, "Shape1", {}, kBody);
     const struct {
         Shape** band;
         const char* bandId;
-        int bandLeft;
         QComboBox** list;
         const char* listId;
-        int listLeft;
-        int across;
-        Segment** leader[3];
-        const char* leaderId[3];
     } bands[] = {
-        {K(Shape2),
-         1560,
-         K(Combo2),
-         120,
-         1000,
-         {&LineN[4], &LineN[5], &LineN[6]},
-         {"LineN[4]", "LineN[5]", "LineN[6]"}},
-        {K(Shape3),
-         1800,
-         K(Combo3),
-         1080,
-         1120,
-         {&LineN[7], &LineN[8], &LineN[9]},
-         {"LineN[7]", "LineN[8]", "LineN[9]"}},
-        {K(Shape4),
-         2040,
-         K(Combo4),
-         2040,
-         1240,
-         {&LineN[10], &LineN[11], &LineN[12]},
-         {"LineN[10]", "LineN[11]", "LineN[12]"}},
-        {K(Shape5),
-         2400,
-         K(Combo6),
-         3000,
-         1120,
-         {&LineN[13], &LineN[14], &LineN[15]},
-         {"LineN[13]", "LineN[14]", "LineN[15]"}},
-        {K(Shape6),
-         2640,
-         K(Combo5),
-         3960,
-         1000,
-         {&LineN[16], &LineN[17], &LineN[18]},
-         {"LineN[16]", "LineN[17]", "LineN[18]"}},
+        {K(Shape2), K(Combo2)}, {K(Shape3), K(Combo3)}, {K(Shape4), K(Combo4)},
+        {K(Shape5), K(Combo6)}, {K(Shape6), K(Combo5)}, {K(Shape10), K(Combo13)},
     };
-    for (const auto& b : bands) {
-        *b.band = shape(p, b.bandId, twRect(b.bandLeft, kBodyTop, 135, kBodyHeight), kBody);
-        *b.list = list(p, b.listId, twRect(b.listLeft, kListTop, kListWidth, 315), true);
-        const int from = b.bandLeft + 67, to = b.listLeft + 150;
-        *b.leader[0] = line(p, b.leaderId[0], from, kBodyTop + kBodyHeight, from, b.across);
-        *b.leader[1] = line(p, b.leaderId[1], from, b.across, to, b.across);
-        *b.leader[2] = line(p, b.leaderId[2], to, b.across, to, kListTop);
+    sixthRow_ = panel(
+        p, "",
+        twRect(kTopRowLeft, kTopListTop, kBandPlaces[5].listLeft + kListWidth - kTopRowLeft, 315));
+    for (int k = 0; k < int(std::size(bands)); ++k) {
+        const BandPlace& at = kBandPlaces[k];
+        QWidget* row = at.listTop == kTopListTop ? sixthRow_ : p;
+        *bands[k].band = shape(p, bands[k].bandId, {}, kBody);
+        const QRect place = twRect(at.listLeft, at.listTop, kListWidth, 315);
+        *bands[k].list =
+            list(row, bands[k].listId, row == p ? place : place.translated(-row->pos()), true);
+        for (int i = 0; i < 3; ++i) {
+            const QByteArray id = "LineN[" + QByteArray::number(4 + 3 * k + i) + "]";
+            LineN[4 + 3 * k + i] = line(p, id.constData(), 0, 0, 0, 0);
+        }
     }
+    placeDrawing(false);
     Label2[6] = label(p, "Label2[6]", "Tolérance:", twRect(4170, 1110, 840, 255));
+    Label2[7] =
+        label(sixthRow_, "Label2[7]",
+              "Coef. temp.:", twRect(kTopRowLeft, 120, 960, 255).translated(-sixthRow_->pos()));
 
     // The value line: digits, points and unit, placed next to each other as
     // they are shown (placeValueLines); the points in the digits' font stand on
@@ -195,6 +186,28 @@ void ResisTab::buildBands(QWidget* p) {
     tol_lbl = label(p, "tol_lbl", "5", twRect(480, 2280, 390, 300),
                     Look{0, false, false, {}, Qt::AlignCenter});
     Label6 = label(p, "Label6", "%)", twRect(870, 2280, 300, 300));
+    tc_lbl = label(p, "tc_lbl", "100 ppm/K", twRect(1290, 2280, 1200, 300));
+}
+
+void ResisTab::placeDrawing(bool sixBands) {
+    const int shift = sixBands ? -kSixBandsWider / 2 : 0;
+    const int left = kBodyLeft + shift, right = kBodyLeft + kBodyWidth - shift;
+    const int leadY = kBodyTop + kBodyHeight / 2;
+    Shape1->setGeometry(twRect(left, kBodyTop, right - left, kBodyHeight));
+    LineN[3]->setEnds({left - kLeadLength, leadY}, {left, leadY});
+    LineN[1]->setEnds({right, leadY}, {right + kLeadLength, leadY});
+    Shape* const bands[] = {Shape2, Shape3, Shape4, Shape5, Shape6, Shape10};
+    for (int k = 0; k < int(std::size(bands)); ++k) {
+        const BandPlace& at = kBandPlaces[k];
+        bands[k]->setGeometry(twRect(at.bandLeft + shift, kBodyTop, kBandWidth, kBodyHeight));
+        const bool above = at.listTop < kBodyTop;
+        const int from = at.bandLeft + shift + kBandWidth / 2, to = at.listLeft + 150;
+        const int body = above ? kBodyTop : kBodyTop + kBodyHeight;
+        const int listEdge = above ? at.listTop + 315 : at.listTop;
+        LineN[4 + 3 * k]->setEnds({from, body}, {from, at.across});
+        LineN[5 + 3 * k]->setEnds({from, at.across}, {to, at.across});
+        LineN[6 + 3 * k]->setEnds({to, at.across}, {to, listEdge});
+    }
 }
 
 // The SMD panel covers the drawing and the band lists.
@@ -303,8 +316,9 @@ void ResisTab::fillBandLists() {
     kit::fill(Combo2, digitItems(true), 0);
     kit::fill(Combo3, digitItems(false), 0);
     kit::fill(Combo4, digitItems(false), 0);
-    kit::fill(Combo5, toleranceItems(), 1);  // "Or"
-    kit::fill(Combo6, multiplierItems(), 2); // "Noir"
+    kit::fill(Combo5, toleranceItems(), 1);        // "Or"
+    kit::fill(Combo6, multiplierItems(), 2);       // "Noir"
+    kit::fill(Combo13, tempCoefficientItems(), 1); // "Marron"
 }
 
 void ResisTab::fillFinderLists() {
@@ -319,6 +333,6 @@ void ResisTab::fillFinderLists() {
 }
 
 QList<QWidget*> ResisTab::focusChain() const {
-    return {Combo1, Combo2, Combo3, Combo4,  Combo6, Combo5,  cms1,    cms2,     cms3,
-            cms4,   Combo8, Combo9, Combo10, Check1, Combo11, Combo12, Combo7[1]};
+    return {Combo1, Combo2, Combo3, Combo4, Combo6,  Combo5, Combo13, cms1,    cms2,
+            cms3,   cms4,   Combo8, Combo9, Combo10, Check1, Combo11, Combo12, Combo7[1]};
 }

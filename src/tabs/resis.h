@@ -54,6 +54,9 @@ protected:
 
 private:
     void buildBands(QWidget* p);
+    // The body, leads, bands and leaders: the body a band wider in the six-band
+    // mode, about the same centre.
+    void placeDrawing(bool sixBands);
     void buildSmd(QWidget* p);
     void buildFinder(QWidget* p);
     void connectRules();
@@ -100,16 +103,23 @@ private:
 
     std::array<QLabel*, 86> Label25{}; // 85
     std::array<QLabel*, 3> Label1{};   // 2
-    std::array<QLabel*, 7> Label2{};   // 0 to 4, 6
+    std::array<QLabel*, 8> Label2{};   // 0 to 7
     // The colour-band reader.
     QComboBox* Combo1 = nullptr; // mode
     Shape *Shape1 = nullptr, *Shape2 = nullptr, *Shape3 = nullptr, *Shape4 = nullptr,
           *Shape5 = nullptr, *Shape6 = nullptr;
-    std::array<Segment*, 19> LineN{}; // LineN[k] is Line<k>, k = 1..18
+    std::array<Segment*, 22> LineN{}; // LineN[k] is Line<k>, k = 1..21
     QComboBox *Combo2 = nullptr, *Combo3 = nullptr, *Combo4 = nullptr, *Combo5 = nullptr,
               *Combo6 = nullptr;
     std::array<QLabel*, 6> val_lbl{};
     QLabel *Label4 = nullptr, *Label5 = nullptr, *tol_lbl = nullptr, *Label6 = nullptr;
+    // The sixth band, the temperature coefficient: six-band mode only.
+    Shape* Shape10 = nullptr;
+    QComboBox* Combo13 = nullptr;
+    QLabel* tc_lbl = nullptr;
+    // Label2[7] and Combo13 above the drawing, hidden with them: a reader lists
+    // a hidden list, but not the controls of a hidden row.
+    QWidget* sixthRow_ = nullptr;
     // The SMD marking.
     QWidget* Picture5 = nullptr;
     QLineEdit *cms1 = nullptr, *cms2 = nullptr, *cms3 = nullptr, *cms4 = nullptr;

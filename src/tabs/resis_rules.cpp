@@ -31,15 +31,15 @@ enum class Vis { Keep, Show, Hide, ThreeDigits /* shown when the finder uses thr
 // What each mode shows, one row per mode of codes::Mode.
 struct ModeView {
     Mode mode;
-    bool finder; // band lists locked and greyed, finder panel shown
-    bool smd;    // SMD panel shown, with the cover of the tolerance line
-    Vis third;   // the third band with its list and leader
+    bool finder;        // band lists locked and greyed, finder panel shown
+    bool smd;           // SMD panel shown, with the cover of the tolerance line
+    Vis third;          // the third band with its list and leader
+    bool sixth = false; // the sixth band with its list, leader and line
 };
 constexpr ModeView kModes[] = {
-    {Mode::Finder, true, false, Vis::ThreeDigits},
-    {Mode::FourBands, false, false, Vis::Hide},
-    {Mode::FiveBands, false, false, Vis::Show},
-    {Mode::Smd, false, true, Vis::Keep},
+    {Mode::Finder, true, false, Vis::ThreeDigits},   {Mode::FourBands, false, false, Vis::Hide},
+    {Mode::FiveBands, false, false, Vis::Show},      {Mode::Smd, false, true, Vis::Keep},
+    {Mode::SixBands, false, false, Vis::Show, true},
 };
 static_assert(std::size(kModes) == codes::kModeCount &&
               std::ranges::all_of(kModes,
@@ -75,11 +75,9 @@ void ResisTab::connectRules() {
     // A pick from the list, a text typed into its edit part and a write of its
     // index run the same rule.
     kit::onChoice(Combo1, this, [this] { Combo1_Click(); });
-    const std::pair<QComboBox*, Band> bands[] = {{Combo2, Band::First},
-                                                 {Combo3, Band::Second},
-                                                 {Combo4, Band::Third},
-                                                 {Combo6, Band::Multiplier},
-                                                 {Combo5, Band::Tolerance}};
+    const std::pair<QComboBox*, Band> bands[] = {
+        {Combo2, Band::First},      {Combo3, Band::Second},    {Combo4, Band::Third},
+        {Combo6, Band::Multiplier}, {Combo5, Band::Tolerance}, {Combo13, Band::TempCoefficient}};
     for (auto [list, band] : bands)
         kit::onChoice(list, this, [this, list, band] { band_Click(list, band); });
     kit::onChoice(Combo12, this, [this] { Combo12_Click(); });
@@ -96,6 +94,7 @@ void ResisTab::connectRules() {
         {Combo4, "3ème anneau", "3ème chiffre", nullptr},
         {Combo6, "Anneau multiplicateur", "", nullptr},
         {Combo5, "Anneau de tolérance", "", Label2[6]},
+        {Combo13, "Coefficient de température", "", Label2[7]},
         {cms1, "1er chiffre", "CMS", Label7[0]},
         {cms2, "2ième chiffre", "CMS", Label7[2]},
         {cms3, "3ième chiffre", "CMS: nombre de zéros", Label7[1]},
@@ -113,7 +112,9 @@ void ResisTab::connectRules() {
     });
 }
 
-int ResisTab::digitCount() const { return mode_ == Mode::FiveBands ? 3 : 2; }
+int ResisTab::digitCount() const {
+    return mode_ == Mode::FiveBands || mode_ == Mode::SixBands ? 3 : 2;
+}
 
 // Entering a mode shows what it reads: the finder's code, the band lists as
 // they stand, or the SMD marking.
@@ -123,7 +124,7 @@ void ResisTab::Combo1_Click() {
     const Placing once(this);
     mode_ = Mode(i);
     // A band list left holding a text that is not one of its items commits first.
-    for (QComboBox* band : {Combo2, Combo3, Combo4, Combo5, Combo6}) kit::commit(band);
+    for (QComboBox* band : {Combo2, Combo3, Combo4, Combo5, Combo6, Combo13}) kit::commit(band);
     showMode();
     unsigned lists = NoList;
     switch (mode_) {
@@ -141,6 +142,7 @@ void ResisTab::Combo1_Click() {
             reading_, reading(code_, {Band::First, Band::Second, Band::Multiplier}, 2));
         break;
     case Mode::FiveBands:
+    case Mode::SixBands: // the sixth band adds no digit
         reading_ = codes::readOnto(
             reading_,
             reading(code_, {Band::First, Band::Second, Band::Third, Band::Multiplier}, 3));
@@ -156,13 +158,17 @@ void ResisTab::Combo1_Click() {
 
 void ResisTab::showMode() {
     const ModeView& m = kModes[int(mode_)];
-    for (QComboBox* band : {Combo2, Combo3, Combo4, Combo5, Combo6}) {
+    for (QComboBox* band : {Combo2, Combo3, Combo4, Combo5, Combo6, Combo13}) {
         setLocked(band, m.finder);
         theme::setGreyed(band, m.finder);
     }
     Determiner->setVisible(m.finder);
     Picture5->setVisible(m.smd);
     Picture6->setVisible(m.smd);
+    placeDrawing(m.sixth);
+    for (QWidget* w : std::initializer_list<QWidget*>{sixthRow_, Shape10, Combo13, Label2[7],
+                                                      tc_lbl, LineN[19], LineN[20], LineN[21]})
+        w->setVisible(m.sixth);
     if (m.third == Vis::Keep) return;
     const bool shown =
         m.third == Vis::Show || (m.third == Vis::ThreeDigits && !Check1->isChecked());
@@ -247,7 +253,9 @@ void ResisTab::readFinder() {
         codes::fromFinder(Combo8->currentIndex(), Combo9->currentIndex(), Combo10->currentIndex(),
                           Combo11->currentIndex(), Check1->isChecked());
     series_ = series::at(series::List::Finder, Combo7[1]->currentIndex());
+    const std::optional<int> tempCoefficient = code_.tempCoefficient; // no finder list for it
     code_ = codes::asBands(finder_, code_.tolerance);
+    code_.tempCoefficient = tempCoefficient;
     reading_ = codes::readOnto(
         reading_,
         reading(code_, {Band::First, Band::Second, Band::Third, Band::Multiplier}, digitCount()));
@@ -265,11 +273,9 @@ void ResisTab::show(unsigned lists) {
         Band band;
         QComboBox* list;
         Shape* shape;
-    } bands[] = {{Band::First, Combo2, Shape2},
-                 {Band::Second, Combo3, Shape3},
-                 {Band::Third, Combo4, Shape4},
-                 {Band::Multiplier, Combo6, Shape5},
-                 {Band::Tolerance, Combo5, Shape6}};
+    } bands[] = {{Band::First, Combo2, Shape2},     {Band::Second, Combo3, Shape3},
+                 {Band::Third, Combo4, Shape4},     {Band::Multiplier, Combo6, Shape5},
+                 {Band::Tolerance, Combo5, Shape6}, {Band::TempCoefficient, Combo13, Shape10}};
     for (const auto& b : bands) {
         const bool tolerance = b.band == Band::Tolerance;
         if (lists & (tolerance ? ToleranceList : BandLists))
@@ -278,6 +284,7 @@ void ResisTab::show(unsigned lists) {
             paint(b.shape, *c, tolerance);
     }
     if (const std::optional<QString> t = codes::toleranceText(code_)) tol_lbl->setText(*t);
+    if (const std::optional<QString> t = codes::tempCoefficientText(code_)) tc_lbl->setText(*t);
 
     // The value line: digits, then the points, before the first, after the
     // first and after the second place, and the unit.

@@ -69,7 +69,7 @@ int main(int argc, char* argv[]) {
         control<QComboBox>(w, "Combo1")->setCurrentIndex(int(mode));
         saveShot(w, dir, QString::fromLatin1(name));
     }
-    // Six bands: 470 ohms, 1 %, 50 ppm/K.
+    // Six bands: 4.70 k ohms, 1 %, 50 ppm/K.
     control<QComboBox>(w, "Combo1")->setCurrentIndex(int(Mode::SixBands));
     for (auto [list, colour] : {std::pair{control<QComboBox>(w, "Combo2"), "Jaune"},
                                 {control<QComboBox>(w, "Combo3"), "Violet"},
@@ -79,6 +79,15 @@ int main(int argc, char* argv[]) {
                                 {control<QComboBox>(w, "Combo13"), "Rouge"}})
         list->setEditText(QString::fromLatin1(colour));
     saveShot(w, dir, QStringLiteral("resis-6"));
+    // An SMD marking of each other kind: four digits, R as the point, EIA-96, and
+    // "47R", R as the point or an EIA-96 code.
+    control<QComboBox>(w, "Combo1")->setCurrentIndex(int(Mode::Smd));
+    for (const QString marking : {"4702", "4R7", "01C", "47R"}) {
+        control<QLineEdit>(w, "cms4")->clear();
+        for (int k = 0; k < marking.size(); ++k)
+            control<QLineEdit>(w, qPrintable("cms" + QString::number(k + 1)))->setText(marking[k]);
+        saveShot(w, dir, "resis-smd-" + marking.toLower());
+    }
     // Worked examples: the LED error state, the parallel panel, the zener tab.
     const struct {
         int tab, ledTab;
@@ -112,5 +121,10 @@ int main(int argc, char* argv[]) {
     }
     w.selectTab(Base::Resis);
     saveShot(w, dir, QStringLiteral("resis-handover"));
+    // 4750 ohms handed over with the finder's series at E96: a value of E96 and
+    // its markings.
+    control<QComboBox>(w, "Combo7(1)")->setCurrentIndex(4);
+    w.showResistance(4750);
+    saveShot(w, dir, QStringLiteral("resis-handover-e96"));
     return 0;
 }

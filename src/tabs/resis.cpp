@@ -6,7 +6,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -105,25 +104,6 @@ ResisTab::ResisTab(QWidget* p) : mode_(codes::Mode::Finder), panel_(p) {
     buildFinder(p);
     connectRules();
     p->installEventFilter(this);
-}
-
-bool ResisTab::eventFilter(QObject* watched, QEvent* e) {
-    if (watched != panel_) return false;
-    switch (e->type()) {
-    case QEvent::ShowToParent: // the panel shown, also inside a window not shown yet
-        readHandedOver();
-        if (everShown_) break;
-        everShown_ = true;
-        if (placeLater_ && placing_ == 0) {
-            placeLater_ = false;
-            placeValueLines();
-        }
-        break;
-    case QEvent::FontChange: // the texts measured anew
-    case QEvent::StyleChange: widths_.clear(); break;
-    default: break;
-    }
-    return false;
 }
 
 void ResisTab::buildBands(QWidget* p) {

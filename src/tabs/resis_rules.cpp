@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -343,4 +344,25 @@ void ResisTab::readHandedOver() {
         calculr();
     else
         kit::setIndex(Combo1, int(Mode::Finder));
+}
+
+// The panel shown: a hand-over waiting is read, and the value lines placed the
+// first time; a new font or style: the texts measured anew.
+bool ResisTab::eventFilter(QObject* watched, QEvent* e) {
+    if (watched != panel_) return false;
+    switch (e->type()) {
+    case QEvent::ShowToParent: // the panel shown, also inside a window not shown yet
+        readHandedOver();
+        if (everShown_) break;
+        everShown_ = true;
+        if (placeLater_ && placing_ == 0) {
+            placeLater_ = false;
+            placeValueLines();
+        }
+        break;
+    case QEvent::FontChange: // the texts measured anew
+    case QEvent::StyleChange: widths_.clear(); break;
+    default: break;
+    }
+    return false;
 }

@@ -147,9 +147,10 @@ private slots:
             {"two digits after five bands",
              "Check1; Combo11=x10M; Combo1=5 anneaux; Combo1=Déterminer",
              "bands=Marron Noir Violet Or; finder=91 < 100 M.Ohms < 110 green"},
+            // The band lists under the SMD panel are out of reach, for a reader too.
             {"marking after bands",
              "Combo1=CMS/SMD; cms1=4; cms2=7; cms3=2; Combo1=5 anneaux; Combo1=CMS/SMD",
-             "bands=; value=4.7 k Ohms"},
+             "bands=; value=4.7 k Ohms; Combo2!=locked; Combo13!=locked"},
             {"empty marking", "Combo1=4 anneaux; Combo1=CMS/SMD",
              "value= ; cms4=; cms_lbl=; Label3=123; cms4#=Quatrième chiffre / CMS: nombre de "
              "zéros d'un marquage à 4 chiffres"},

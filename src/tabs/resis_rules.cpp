@@ -159,8 +159,9 @@ void ResisTab::Combo1_Click() {
 
 void ResisTab::showMode() {
     const ModeView& m = kModes[int(mode_)];
+    // Under the SMD panel the band lists are out of reach, for a screen reader too.
     for (QComboBox* band : {Combo2, Combo3, Combo4, Combo5, Combo6, Combo13}) {
-        setLocked(band, m.finder);
+        setLocked(band, m.finder || m.smd);
         theme::setGreyed(band, m.finder);
     }
     Determiner->setVisible(m.finder);

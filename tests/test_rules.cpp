@@ -358,6 +358,21 @@ private slots:
         if (in[0] == "ohms") QCOMPARE(text(read(in)), text(m));
     }
 
+    // Each of the finder's tolerances is its band's; each coefficient band says its ppm/K.
+    void tolerancesAndCoefficients() {
+        QStringList seen;
+        for (int i = 0; i < 9; ++i) {
+            codes::Marking m;
+            m.tolerance = codes::finderTolerance(i);
+            m.tempCoefficient = i;
+            seen << *codes::toleranceText(m) + ' ' + codes::tempCoefficientItems()[i] + ' ' +
+                        *codes::tempCoefficientText(m);
+        }
+        QCOMPARE(seen.join(", "), "20 Noir 250 ppm/K, 10 Marron 100 ppm/K, 5 Rouge 50 ppm/K, "
+                                  "2 Orange 15 ppm/K, 1 Jaune 25 ppm/K, 0,5 Vert 20 ppm/K, "
+                                  "0,25 Bleu 10 ppm/K, 0,1 Violet 5 ppm/K, 0,05 Gris 1 ppm/K");
+    }
+
     // A complete SMD marking read whole ("_" an empty fourth field): the value
     // line and the note, every 4-digit exponent and every EIA-96 letter among
     // them; "-" while incomplete. Then what each field keeps of a typed character.

@@ -123,13 +123,14 @@ Marking readOnto(Marking shown, const Marking& reading) {
     return shown;
 }
 
-Marking asBands(const Marking& m, std::optional<int> tolerance) {
-    Marking out;
+Marking asBands(const Marking& m, const Marking& drawn) {
+    Marking out = drawn;
+    out.digits = {};
+    out.exponent.reset();
     out.count = m.count;
     for (Band b : {Band::First, Band::Second, Band::Third})
         if (bandColour(m, b)) out.digits[place(b)] = m.digits[place(b)];
     if (bandColour(m, Band::Multiplier)) out.exponent = m.exponent;
-    out.tolerance = tolerance;
     return out;
 }
 

@@ -73,10 +73,11 @@ std::optional<Marking> fromResistance(double ohms);
 // after the digits (47 x10 reads 470) holds a 0.
 Marking readOnto(Marking shown, const Marking& reading);
 
-// The same code on the band lists, with the tolerance given: the digits that
-// are items of each band list and the multiplier when it is one; a place that
-// is no item is none (the list shows no item, the band keeps its colour).
-Marking asBands(const Marking& m, std::optional<int> tolerance);
+// The same code on the band lists: the digits that are items of each band list
+// and the multiplier when it is one, a place that is no item none (the list
+// shows no item, the band keeps its colour); the bands the code does not hold
+// (tolerance, temperature coefficient) as they are drawn.
+Marking asBands(const Marking& m, const Marking& drawn);
 
 // ---- Showing it ----
 

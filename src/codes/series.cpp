@@ -84,8 +84,6 @@ std::optional<Series> at(List list, int index) {
     return items[std::size_t(index)];
 }
 
-std::optional<Series> at(int index) { return at(List::Zener, index); }
-
 std::span<const int> values(Series s) {
     switch (s) {
     case Series::E6: return kE6;

@@ -20,9 +20,8 @@ std::span<const Series> listed(List list);
 // The series' name as its list shows it: "E24".
 const char* name(Series s);
 
-// The series at this index of the zener's list ("E24", "E48", "E96"), or of a
-// given list; none for any other index (an empty list gives -1).
-std::optional<Series> at(int index);
+// The series at this index of a list; none for any other index (an empty
+// list gives -1).
 std::optional<Series> at(List list, int index);
 
 // The decade's values in increasing order: 100 ... 910 for E24.

@@ -57,6 +57,13 @@ private:
     // The body, leads, bands and leaders: the body a band wider in the six-band
     // mode, about the same centre.
     void placeDrawing(bool sixBands);
+    // Each band of the drawing with its list, left to right.
+    struct BandRow {
+        codes::Band band;
+        QComboBox* list;
+        Shape* shape;
+    };
+    std::array<BandRow, 6> bandRows() const;
     void buildSmd(QWidget* p);
     void buildFinder(QWidget* p);
     void connectRules();

@@ -76,10 +76,7 @@ void ResisTab::connectRules() {
     // A pick from the list, a text typed into its edit part and a write of its
     // index run the same rule.
     kit::onChoice(Combo1, this, [this] { Combo1_Click(); });
-    const std::pair<QComboBox*, Band> bands[] = {
-        {Combo2, Band::First},      {Combo3, Band::Second},    {Combo4, Band::Third},
-        {Combo6, Band::Multiplier}, {Combo5, Band::Tolerance}, {Combo13, Band::TempCoefficient}};
-    for (auto [list, band] : bands)
+    for (auto [band, list, shape] : bandRows())
         kit::onChoice(list, this, [this, list, band] { band_Click(list, band); });
     kit::onChoice(Combo12, this, [this] { Combo12_Click(); });
     for (QLineEdit* field : {cms1, cms2, cms3, cms4})
@@ -113,6 +110,15 @@ void ResisTab::connectRules() {
     });
 }
 
+std::array<ResisTab::BandRow, 6> ResisTab::bandRows() const {
+    return {{{Band::First, Combo2, Shape2},
+             {Band::Second, Combo3, Shape3},
+             {Band::Third, Combo4, Shape4},
+             {Band::Multiplier, Combo6, Shape5},
+             {Band::Tolerance, Combo5, Shape6},
+             {Band::TempCoefficient, Combo13, Shape10}}};
+}
+
 int ResisTab::digitCount() const {
     return mode_ == Mode::FiveBands || mode_ == Mode::SixBands ? 3 : 2;
 }
@@ -125,7 +131,7 @@ void ResisTab::Combo1_Click() {
     const Placing once(this);
     mode_ = Mode(i);
     // A band list left holding a text that is not one of its items commits first.
-    for (QComboBox* band : {Combo2, Combo3, Combo4, Combo5, Combo6, Combo13}) kit::commit(band);
+    for (const BandRow& b : bandRows()) kit::commit(b.list);
     showMode();
     unsigned lists = NoList;
     switch (mode_) {
@@ -160,9 +166,9 @@ void ResisTab::Combo1_Click() {
 void ResisTab::showMode() {
     const ModeView& m = kModes[int(mode_)];
     // Under the SMD panel the band lists are out of reach, for a screen reader too.
-    for (QComboBox* band : {Combo2, Combo3, Combo4, Combo5, Combo6, Combo13}) {
-        setLocked(band, m.finder || m.smd);
-        theme::setGreyed(band, m.finder);
+    for (const BandRow& b : bandRows()) {
+        setLocked(b.list, m.finder || m.smd);
+        theme::setGreyed(b.list, m.finder);
     }
     Determiner->setVisible(m.finder);
     Picture5->setVisible(m.smd);
@@ -255,9 +261,7 @@ void ResisTab::readFinder() {
         codes::fromFinder(Combo8->currentIndex(), Combo9->currentIndex(), Combo10->currentIndex(),
                           Combo11->currentIndex(), Check1->isChecked());
     series_ = series::at(series::List::Finder, Combo7[1]->currentIndex());
-    const std::optional<int> tempCoefficient = code_.tempCoefficient; // no finder list for it
-    code_ = codes::asBands(finder_, code_.tolerance);
-    code_.tempCoefficient = tempCoefficient;
+    code_ = codes::asBands(finder_, code_);
     reading_ = codes::readOnto(
         reading_,
         reading(code_, {Band::First, Band::Second, Band::Third, Band::Multiplier}, digitCount()));
@@ -271,14 +275,7 @@ void ResisTab::calculr() {
 }
 
 void ResisTab::show(unsigned lists) {
-    const struct {
-        Band band;
-        QComboBox* list;
-        Shape* shape;
-    } bands[] = {{Band::First, Combo2, Shape2},     {Band::Second, Combo3, Shape3},
-                 {Band::Third, Combo4, Shape4},     {Band::Multiplier, Combo6, Shape5},
-                 {Band::Tolerance, Combo5, Shape6}, {Band::TempCoefficient, Combo13, Shape10}};
-    for (const auto& b : bands) {
+    for (const BandRow& b : bandRows()) {
         const bool tolerance = b.band == Band::Tolerance;
         if (lists & (tolerance ? ToleranceList : BandLists))
             kit::showIndex(b.list, codes::bandItem(code_, b.band));

@@ -98,7 +98,8 @@ QList<QWidget*> ZenerTab::focusChain() const {
 
 void ZenerTab::zener() {
     // Text28: supply Us, Text27: zener voltage Uz, Text26: wanted current Iw in mA.
-    const bool e24 = series::at(Combo7[0]->currentIndex()) == series::Series::E24;
+    const bool e24 =
+        series::at(series::List::Zener, Combo7[0]->currentIndex()) == series::Series::E24;
     const auto out =
         calc::zenerIdeal(leading(Text28), leading(Text27), leading(Text26), inLocale(Text25), e24);
     if (!out) return;

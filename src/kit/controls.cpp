@@ -197,27 +197,31 @@ NoteLabel::NoteLabel(const QString& text, QWidget* parent) : QLabel(text, parent
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void NoteLabel::paintEvent(QPaintEvent* e) {
+// One painter for the note: what lies behind it, then its text as a frameless
+// QLabel draws it (the style's item text, in the text's own direction).
+void NoteLabel::paintEvent(QPaintEvent*) {
     const QRect box = contentsRect();
     const QFontMetrics fm = fontMetrics();
-    {
-        QPainter behind(this);
-        const QWidget* ground = window(); // the window's ground, as it fills itself
-        behind.setBrushOrigin(-mapTo(ground, QPoint()));
-        behind.fillRect(rect(), ground->palette().brush(ground->backgroundRole()));
-        if (auto* picture = qobject_cast<Picture*>(parentWidget()))
-            behind.drawPixmap(-pos(), picture->drawing());
-        if (width() > home_.width()) { // grown over the drawing's lines: blank them behind the text
-            const QRect band(box.x(), box.center().y() - fm.height() / 2, box.width(), fm.height());
-            behind.fillRect(band, palette().window());
-        }
-    }
-    if (fits_) return QLabel::paintEvent(e);
-    const QString shown = fm.elidedText(text(), Qt::ElideRight, box.width());
-    if (shown == text()) return QLabel::paintEvent(e);
     QPainter p(this);
-    style()->drawItemText(&p, box, int(alignment()), palette(), isEnabled(), shown,
-                          foregroundRole());
+    const QWidget* ground = window(); // the window's ground, as it fills itself
+    p.setBrushOrigin(-mapTo(ground, QPoint()));
+    p.fillRect(rect(), ground->palette().brush(ground->backgroundRole()));
+    if (auto* picture = qobject_cast<Picture*>(parentWidget()))
+        p.drawPixmap(-pos(), picture->drawing());
+    if (width() > home_.width()) { // grown over the drawing's lines: blank them behind the text
+        const QRect band(box.x(), box.center().y() - fm.height() / 2, box.width(), fm.height());
+        p.fillRect(band, palette().window());
+    }
+    p.setBrushOrigin(QPoint());
+    const QString shown = fits_ ? text() : fm.elidedText(text(), Qt::ElideRight, box.width());
+    int flags = int(alignment());
+    if (shown == text()) {
+        const auto direction = text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+        flags =
+            int(QStyle::visualAlignment(direction, alignment())) | Qt::TextExpandTabs |
+            (direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
+    }
+    style()->drawItemText(&p, box, flags, palette(), isEnabled(), shown, foregroundRole());
 }
 
 // ---- clicks on any widget ----

@@ -127,7 +127,7 @@ public:
     void setNote(const QString& text);
 
 protected:
-    void paintEvent(QPaintEvent* e) override;
+    void paintEvent(QPaintEvent*) override;
 
 private:
     QRect home_;       // the place it was given, taken at the first note

@@ -35,6 +35,17 @@ void repairToOne(QLineEdit* field) {
 }
 
 namespace {
+// What QKeyEvent::matches() answers for undo and redo, with the platform's
+// bindings read once: matches() gathers them anew at every call, and the rule
+// below asks at every key typed.
+bool isStep(const QKeyEvent* key, QKeySequence::StandardKey step) {
+    static const QList<QKeySequence> undo = QKeySequence::keyBindings(QKeySequence::Undo);
+    static const QList<QKeySequence> redo = QKeySequence::keyBindings(QKeySequence::Redo);
+    const int searched = int((uint(key->modifiers().toInt()) | uint(key->key())) &
+                             ~(uint(Qt::KeypadModifier) | uint(Qt::GroupSwitchModifier)));
+    return (step == QKeySequence::Undo ? undo : redo).contains(QKeySequence(searched));
+}
+
 // A numeric field's rule, and its keys.
 class NumericField : public QObject {
 public:
@@ -93,8 +104,9 @@ private:
         if (ev->type() != QEvent::KeyPress) return false;
         const auto* key = static_cast<QKeyEvent*>(ev);
         const bool redoY = key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
-        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) || redoY) {
-            walkHistory(key->matches(QKeySequence::Undo));
+        const bool undo = isStep(key, QKeySequence::Undo);
+        if (undo || redoY || isStep(key, QKeySequence::Redo)) {
+            walkHistory(undo);
             return true;
         }
         // The keypad's decimal key sends "." or "," whatever the locale: it types

@@ -1,11 +1,15 @@
 // What one keystroke costs in each input field of the window: the key events,
 // the calculator with its hand-over to the "Résis" tab, and the repaints and
 // layout requests the keystroke leaves behind. The floor is the same typing
-// into a bare line edit whose textChanged writes one label.
+// into a bare line edit whose textChanged writes one label. The two "bare" rows
+// are the same typing into bare Qt widgets that make the zener supply's writes,
+// in Fusion as the floor and in the program's style: what Qt alone charges for
+// them, without any of the program's work.
 //
 //   kirel-bench-keys [FIELD...]  (offscreen unless QT_QPA_PLATFORM says otherwise)
 //
-// Named fields (Text13, floor, ...): only those, besides the floor. Under
+// Named fields (Text13, floor, bare, ...): only those, besides the floor ("bare"
+// comes with Text28 too). Under
 // callgrind with --collect-atstart=no, the counted keystrokes of the named
 // fields alone are collected, each with its cascade and the events it posts
 // (bench/README.md).
@@ -111,6 +115,63 @@ const std::vector<Panel>& panels() {
     return table;
 }
 
+// A window of bare Qt widgets, all in the given style: a line edit whose every
+// change writes one label (the floor). With zenerWrites, the change also makes what
+// the zener supply's cascade makes, with bare widgets and without any of its
+// calculation: a second note, the ideal value (a read-only field), the
+// proposal (a field, written when its text changes), whose change writes the
+// current (a read-only field) and picks one of two lamps; and the message,
+// shown below the zener voltage.
+QLineEdit* bareField(QWidget& window, QStyle* style, bool zenerWrites) {
+    window.setFixedSize(200, zenerWrites ? 160 : 60);
+    auto* field = new QLineEdit(QStringLiteral("1"), &window);
+    field->setGeometry(10, 10, 60, 20);
+    field->setMaxLength(5);
+    auto* label = new QLabel(&window);
+    label->setGeometry(80, 10, 60, 20);
+    QObject::connect(field, &QLineEdit::textChanged, label, &QLabel::setText);
+    if (zenerWrites) {
+        auto* note = new QLabel(&window);
+        auto* message = new QLabel(QStringLiteral("Hors limite"), &window);
+        auto* ideal = new QLineEdit(&window);
+        auto* proposal = new QLineEdit(&window);
+        auto* current = new QLineEdit(&window);
+        QPixmap dot(16, 16);
+        dot.fill(Qt::green);
+        auto* green = new QLabel(&window);
+        green->setPixmap(dot);
+        dot.fill(Qt::red);
+        auto* red = new QLabel(&window);
+        red->setPixmap(dot);
+        note->setGeometry(80, 40, 60, 20);
+        message->setGeometry(80, 70, 100, 20);
+        ideal->setGeometry(10, 40, 60, 20);
+        proposal->setGeometry(10, 70, 60, 20);
+        current->setGeometry(10, 100, 60, 20);
+        for (QLabel* lamp : {green, red}) lamp->setGeometry(80, 100, 16, 16);
+        ideal->setReadOnly(true);
+        current->setReadOnly(true);
+        QObject::connect(field, &QLineEdit::textChanged, &window, [=](const QString& text) {
+            note->setText(text + u'V');
+            ideal->setText(text + u'5');
+            const bool offLimit = text.toDouble() < 5.1;
+            message->setVisible(offLimit);
+            if (const QString hundreds = text.left(1) + QStringLiteral("00");
+                !offLimit && proposal->text() != hundreds)
+                proposal->setText(hundreds);
+        });
+        QObject::connect(proposal, &QLineEdit::textChanged, current, [=](const QString& text) {
+            current->setText(text + u'1');
+            green->setVisible(text.startsWith(u'1'));
+            red->setVisible(!text.startsWith(u'1'));
+        });
+    }
+    for (QWidget* w : window.findChildren<QWidget*>()) w->setStyle(style);
+    window.setStyle(style);
+    window.show();
+    return field;
+}
+
 // Delivers what a keystroke left behind: posted events (update requests,
 // layout requests, deferred deletes) and whatever they post in turn.
 void settle() {
@@ -195,27 +256,20 @@ int main(int argc, char* argv[]) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     const QStringList named = app.arguments().mid(1);
 
-    // The floor: a line edit whose every change writes one label, both placed
-    // at fixed places in a window of fixed size, as the window's controls are.
-    // Both in Qt's own Fusion, not in the window's style, which draws a
-    // field's frame faster: the floor is what a bare Qt line edit costs.
+    // The floor and the first bare row in Qt's own Fusion, not in the window's
+    // style, which draws a field's frame faster: the floor is what a bare Qt
+    // line edit costs.
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    QWidget floorWindow;
-    floorWindow.setFixedSize(200, 60);
-    auto* floorField = new QLineEdit(QStringLiteral("1"), &floorWindow);
-    floorField->setGeometry(10, 10, 60, 20);
-    floorField->setMaxLength(5);
-    auto* floorLabel = new QLabel(&floorWindow);
-    floorLabel->setGeometry(80, 10, 60, 20);
-    QObject::connect(floorField, &QLineEdit::textChanged, floorLabel, &QLabel::setText);
-    for (QWidget* bare :
-         {&floorWindow, static_cast<QWidget*>(floorField), static_cast<QWidget*>(floorLabel)})
-        bare->setStyle(fusion.get());
-    floorWindow.show();
+    QWidget floorWindow, bareWindows[2];
+    QLineEdit* floorField = bareField(floorWindow, fusion.get(), false);
+    QLineEdit* bareZener[2] = {bareField(bareWindows[0], fusion.get(), true),
+                               bareField(bareWindows[1], QApplication::style(), true)};
 
     Base w;
     w.show();
-    if (!QTest::qWaitForWindowExposed(&floorWindow) || !QTest::qWaitForWindowExposed(&w)) {
+    if (!QTest::qWaitForWindowExposed(&floorWindow) ||
+        !QTest::qWaitForWindowExposed(&bareWindows[0]) ||
+        !QTest::qWaitForWindowExposed(&bareWindows[1]) || !QTest::qWaitForWindowExposed(&w)) {
         std::puts("kirel-bench-keys: the windows were never exposed");
         return 0;
     }
@@ -229,6 +283,17 @@ int main(int argc, char* argv[]) {
                 "per key", "p95 key", "x floor");
     std::printf("%s%s %9.1f %9.1f %8.2f\n", cell("floor", 11).c_str(),
                 cell("QLineEdit", 14).c_str(), floor.perKey, floor.slowKey, 1.0);
+    Result bare[2];
+    const bool bareWanted = named.contains(QLatin1String("bare"));
+    if (named.isEmpty() || bareWanted || named.contains(QLatin1String("Text28"))) {
+        const char* styles[2] = {"Fusion", "Kirel"};
+        for (int k = 0; k < 2; ++k) {
+            bare[k] = measure(bareZener[k], {"12", "9", "15"}, bareWanted); // typed as into Text28
+            std::printf("%s%s %9.1f %9.1f %8.2f\n", cell("bare", 11).c_str(),
+                        cell(styles[k], 14).c_str(), bare[k].perKey, bare[k].slowKey,
+                        bare[k].perKey / floor.perKey);
+        }
+    }
 
     const char* slowestName = "";
     const char* slowestBlock = "";
@@ -259,5 +324,9 @@ int main(int argc, char* argv[]) {
             "\nslowest field: %s (%s) %.1f µs per keystroke, %.2f x floor; bar < %.0f µs: %s\n",
             slowestName, slowestBlock, slowest, slowest / floor.perKey, kBarMicroseconds,
             slowest < kBarMicroseconds ? "PASS" : "FAIL");
+    if (bare[0].perKey > 0)
+        std::printf("the zener supply's writes by bare Qt widgets: %.2f x floor in Fusion, "
+                    "%.2f x in the program's style\n",
+                    bare[0].perKey / floor.perKey, bare[1].perKey / floor.perKey);
     return 0;
 }

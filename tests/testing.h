@@ -145,7 +145,11 @@ inline QString read(const Base& w, const QString& name) {
     if (name.endsWith(u'!')) {
         const QComboBox* list = w.findChild<QComboBox*>(base);
         const bool typed = list->lineEdit() && !list->lineEdit()->isReadOnly(); // a paste would do
-        return QLatin1String(isLocked(list) && !typed ? "locked" : "open") +
+        // Unlocked, a list of choices takes the wheel's focus again, as before any lock.
+        const bool wheel = list->isEditable() || list->focusPolicy() == Qt::WheelFocus;
+        return QLatin1String(isLocked(list) && !typed ? "locked"
+                             : wheel                  ? "open"
+                                                      : "open, no wheel") +
                QLatin1String(textColour(list) == theme::scrollBar() ? " grey" : "");
     }
     const QWidget* c = w.findChild<QWidget*>(name);

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
+#include <QHash>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -256,6 +257,8 @@ public:
     // would take any child of the list (its item model) for the filter.
     static inline const QString kName = QStringLiteral("lockFilter");
     explicit LockFilter(QObject* parent) : QObject(parent) { setObjectName(kName); }
+    // The focus policy each part of the list had before the lock, given back after it.
+    QHash<const QWidget*, Qt::FocusPolicy> unlockedFocus;
 
 protected:
     bool eventFilter(QObject* obj, QEvent* ev) override {
@@ -281,7 +284,8 @@ void onClick(QWidget* watched, std::function<void()> handler) {
 
 void setLocked(QComboBox* list, bool locked) {
     if (isLocked(list) == locked) return;
-    QObject* filter = list->findChild<QObject*>(LockFilter::kName, Qt::FindDirectChildrenOnly);
+    auto* filter = static_cast<LockFilter*>(
+        list->findChild<QObject*>(LockFilter::kName, Qt::FindDirectChildrenOnly));
     if (!filter) filter = new LockFilter(list);
     list->setProperty("locked", locked);
     QList<QWidget*> targets{list};
@@ -290,11 +294,14 @@ void setLocked(QComboBox* list, bool locked) {
         targets << list->lineEdit();
     }
     for (QWidget* t : targets) {
-        t->setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
-        if (locked)
+        if (locked) {
+            filter->unlockedFocus[t] = t->focusPolicy();
+            t->setFocusPolicy(Qt::NoFocus);
             t->installEventFilter(filter);
-        else
+        } else {
+            t->setFocusPolicy(filter->unlockedFocus.value(t, Qt::StrongFocus));
             t->removeEventFilter(filter);
+        }
     }
 }
 

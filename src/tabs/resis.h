@@ -96,7 +96,7 @@ private:
     int digitCount() const; // the value line reads three digits in the five-band mode only
     void showMode();        // which panels, lists and bands a mode shows
     void showDigitCount();  // what the two-digit switch shows, without reading the finder
-    void readHandedOver();  // the finder's lists read, if a hand-over is waiting for it
+    void readHandedOver();  // a waiting hand-over written to the finder's lists and read
     // Writes what the tab keeps: the drawing, the value and tolerance lines and
     // the finder's row; the lists named too, silently (their rules do not run).
     enum Lists : unsigned { NoList = 0, BandLists = 1, ToleranceList = 2 };
@@ -154,8 +154,10 @@ private:
     // them would load the digits' large bold font for a tab not seen yet.
     QWidget* panel_ = nullptr;
     bool everShown_ = false;
-    bool handedOver_ = false; // a hand-over waits for the tab to show (readHandedOver)
-    int placing_ = 0;         // Placing objects alive
+    // A handed-over value waiting for the tab to show (readHandedOver): the
+    // finder's lists it writes there.
+    std::optional<codes::FinderItems> waiting_;
+    int placing_ = 0; // Placing objects alive
     // placeValueLines() asked for while a Placing lived, or before the first showing
     bool placeLater_ = false;
 };

@@ -268,7 +268,7 @@ void ResisTab::readFinder() {
 }
 
 void ResisTab::calculr() {
-    if (handedOver_) return readHandedOver(); // which reads the finder
+    if (waiting_) return readHandedOver(); // which reads the finder
     const Placing once(this);
     readFinder();
     show(BandLists);
@@ -314,14 +314,24 @@ void ResisTab::show(unsigned lists) {
 
 // The finder's lists take the value silently; entering the finder's mode then
 // reads them once, and in that mode already, the finder reads them. While the
-// tab is hidden the reading waits until it shows (or until the finder runs):
-// it reads the lists as they stand, which gives what each hand-over reading
-// them in turn would have left, since every reading replaces the whole code.
+// tab is hidden the value waits until the tab shows (or the finder runs), and
+// only the last one is written. That leaves what writing each in turn would:
+// every value writes all of the finder's lists but the third digit's, which a
+// two-digit value leaves as it stands, so the waiting value keeps the third
+// digit of the last one that had it.
 void ResisTab::showResistance(double ohms) {
     const std::optional<codes::Marking> m = codes::fromResistance(ohms);
     if (!m) return;
+    codes::FinderItems items = codes::finderItems(*m);
+    if (!items.third && waiting_) items.third = waiting_->third;
+    waiting_ = items;
+    if (!panel_->isHidden()) readHandedOver(); // the tab shown, or the window not yet
+}
+
+void ResisTab::readHandedOver() {
+    if (!waiting_) return;
+    const codes::FinderItems items = *std::exchange(waiting_, std::nullopt);
     const Placing once(this);
-    const codes::FinderItems items = codes::finderItems(*m);
     kit::showIndex(Combo11, items.multiplier);
     {
         const QSignalBlocker quiet(Check1);
@@ -331,13 +341,6 @@ void ResisTab::showResistance(double ohms) {
     kit::showIndex(Combo9, items.second);
     if (items.third) kit::showIndex(Combo10, *items.third);
     showDigitCount();
-    handedOver_ = true;
-    if (!panel_->isHidden()) readHandedOver(); // the tab shown, or the window not yet
-}
-
-void ResisTab::readHandedOver() {
-    if (!handedOver_) return;
-    handedOver_ = false;
     if (mode_ == Mode::Finder)
         calculr();
     else

@@ -12,9 +12,6 @@ Num apply(Num a, Num b, Op op) {
 }
 } // namespace
 
-Num operator+(Num a, Num b) {
-    return apply(a, b, [](double x, double y) { return x + y; });
-}
 Num operator-(Num a, Num b) {
     return apply(a, b, [](double x, double y) { return x - y; });
 }

@@ -14,7 +14,6 @@ namespace calc {
 
 using numbers::Num;
 
-Num operator+(Num a, Num b);
 Num operator-(Num a, Num b);
 Num operator*(Num a, Num b);
 Num operator/(Num a, Num b);

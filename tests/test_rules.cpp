@@ -358,19 +358,21 @@ private slots:
         if (in[0] == "ohms") QCOMPARE(text(read(in)), text(m));
     }
 
-    // Each of the finder's tolerances is its band's; each coefficient band says its ppm/K.
+    // Each of the finder's tolerances is its band's, of its colour; each coefficient
+    // band says its ppm/K.
     void tolerancesAndCoefficients() {
         QStringList seen;
         for (int i = 0; i < 9; ++i) {
             codes::Marking m;
             m.tolerance = codes::finderTolerance(i);
             m.tempCoefficient = i;
-            seen << *codes::toleranceText(m) + ' ' + codes::tempCoefficientItems()[i] + ' ' +
-                        *codes::tempCoefficientText(m);
+            seen << *codes::toleranceText(m) + ' ' + codes::toleranceItems()[*m.tolerance] + ' ' +
+                        codes::tempCoefficientItems()[i] + ' ' + *codes::tempCoefficientText(m);
         }
-        QCOMPARE(seen.join(", "), "20 Noir 250 ppm/K, 10 Marron 100 ppm/K, 5 Rouge 50 ppm/K, "
-                                  "2 Orange 15 ppm/K, 1 Jaune 25 ppm/K, 0,5 Vert 20 ppm/K, "
-                                  "0,25 Bleu 10 ppm/K, 0,1 Violet 5 ppm/K, 0,05 Gris 1 ppm/K");
+        QCOMPARE(seen.join(", "),
+                 "20 Noir Noir 250 ppm/K, 10 Argent Marron 100 ppm/K, 5 Or Rouge 50 ppm/K, "
+                 "2 Rouge Orange 15 ppm/K, 1 Marron Jaune 25 ppm/K, 0,5 Vert Vert 20 ppm/K, "
+                 "0,25 Bleu Bleu 10 ppm/K, 0,1 Violet Violet 5 ppm/K, 0,05 Gris Gris 1 ppm/K");
     }
 
     // A complete SMD marking read whole ("_" an empty fourth field): the value

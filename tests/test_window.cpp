@@ -53,20 +53,20 @@ private slots:
     // The strip's turned captions are each drawn, the chosen one in bold.
     void tabs() {
         auto* strip = testing::get<TabStrip>(*w, "TabStrip1");
-        auto ink = [&](int tab) { // dark pixels within the tab
+        auto ink = [](TabStrip* on, int tab) { // dark pixels within the tab
             int dark = 0;
-            for (auto [rgb, n] : colours(strip->grab(strip->tabRect(tab))).asKeyValueRange())
+            for (auto [rgb, n] : colours(on->grab(on->tabRect(tab))).asKeyValueRange())
                 dark += qGray(rgb) < 100 ? n : 0;
             return dark;
         };
-        const int chosen = ink(0), other = ink(1);
+        const int chosen = ink(strip, 0), other = ink(strip, 1);
         for (auto [name, i] :
              {std::pair{"TabStrip1", 1}, {"TabStrip2", 1}, {"TabStrip1", 5}, {"TabStrip1", 1}}) {
             auto* bar = testing::get<TabStrip>(*w, name);
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
         }
         QCOMPARE(testing::read(*w, "Picture2(0)") + testing::read(*w, "Picture2(1)"), "-shown");
-        QVERIFY(chosen > ink(0) * 1.2 && ink(1) > other * 1.2 && other > 0);
+        QVERIFY(chosen > ink(strip, 0) * 1.2 && ink(strip, 1) > other * 1.2 && other > 0);
         testing::get<QLineEdit>(*w, "Text21")->setFocus();
         const QImage unfocused = strip->grab().toImage();
         const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, back = ctrl | Qt::ShiftModifier;
@@ -84,6 +84,14 @@ private slots:
             QCOMPARE(shown, QStringList(QString("Picture1(%1)").arg(tab)));
         }
         QVERIFY(strip->hasFocus() && strip->grab().toImage() != unfocused);
+        // The "Led" strip runs across, drawn by Qt: Left and Right move along it.
+        auto* across = testing::get<TabStrip>(*w, "TabStrip2");
+        across->setFocus();
+        for (auto [key, tab] : {std::pair{Qt::Key_Left, 0}, {Qt::Key_Right, 1}}) {
+            QTest::keyClick(across, key);
+            QCOMPARE(across->currentIndex(), tab);
+        }
+        QVERIFY(ink(across, 0) > 0 && ink(across, 1) > 0);
     }
 
     // Fields typed and pasted, options and buttons clicked, in both locales.

@@ -446,6 +446,12 @@ private slots:
         QCOMPARE(codes::finderLine(codes::fromFinder(-1, -1, -1, -1, true), Series::E24).standard,
                  false);
         QCOMPARE(codes::smdMarkings(codes::fromFinder(-1, -1, -1, -1, true)), QString());
+        // A value of one digit, as the SMD marking "R01" reads, has its markings too.
+        codes::Marking one;
+        one.count = 1;
+        one.digits[0] = 1;
+        one.exponent = -2;
+        QCOMPARE(codes::smdMarkings(one), QStringLiteral("R01 / R010"));
     }
 
     // The SMD markings of a value, however its digits are given; each kind at its edges.

@@ -204,16 +204,14 @@ void NoteLabel::paintEvent(QPaintEvent*) {
     const QRect box = contentsRect();
     const QFontMetrics fm = fontMetrics();
     QPainter p(this);
-    const QWidget* ground = window(); // the window's ground, as it fills itself
-    p.setBrushOrigin(-mapTo(ground, QPoint()));
-    p.fillRect(rect(), ground->palette().brush(ground->backgroundRole()));
+    const QWidget* ground = window(); // the window's ground, one colour (theme::paintWindow)
+    p.fillRect(rect(), ground->palette().color(ground->backgroundRole()));
     if (auto* picture = qobject_cast<Picture*>(parentWidget()))
         p.drawPixmap(-pos(), picture->drawing());
     if (width() > home_.width()) { // grown over the drawing's lines: blank them behind the text
         const QRect band(box.x(), box.center().y() - fm.height() / 2, box.width(), fm.height());
         p.fillRect(band, palette().window());
     }
-    p.setBrushOrigin(QPoint());
     const QString shown = fits_ ? text() : fm.elidedText(text(), Qt::ElideRight, box.width());
     int flags = int(alignment());
     if (shown == text()) {

@@ -66,7 +66,8 @@ private slots:
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
         }
         QCOMPARE(testing::read(*w, "Picture2(0)") + testing::read(*w, "Picture2(1)"), "-shown");
-        QVERIFY(chosen > ink(strip, 0) * 1.2 && ink(strip, 1) > other * 1.2 && other > 0);
+        QVERIFY(chosen > ink(strip, 0) * 1.2 && ink(strip, 1) > other * 1.2 && other > 0 &&
+                ink(strip, 0) > 0);
         testing::get<QLineEdit>(*w, "Text21")->setFocus();
         const QImage unfocused = strip->grab().toImage();
         const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, back = ctrl | Qt::ShiftModifier;
@@ -405,6 +406,14 @@ private slots:
                              std::abs(moved.y() - room.height()) <= 1,
                          file);
             }
+        // On the window, a picture shows its drawing where it is, pixel for pixel,
+        // over the window's ground.
+        testing::act(*w, "tab=2");
+        auto* lamp = testing::get<Picture>(*w, "zdno");
+        QImage expected(lamp->size(), QImage::Format_ARGB32_Premultiplied);
+        expected.fill(w->palette().color(w->backgroundRole()));
+        QPainter(&expected).drawPixmap(0, 0, lamp->drawing());
+        QCOMPARE(lamp->grab().toImage().convertToFormat(expected.format()), expected);
     }
 
     // The window's style copies the frame of a field once drawn: the copy is

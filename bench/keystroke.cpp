@@ -8,11 +8,10 @@
 //
 //   kirel-bench-keys [FIELD...]  (offscreen unless QT_QPA_PLATFORM says otherwise)
 //
-// Named fields (Text13, floor, bare, ...): only those, besides the floor ("bare"
-// comes with Text28 too). Under
-// callgrind with --collect-atstart=no, the counted keystrokes of the named
-// fields alone are collected, each with its cascade and the events it posts
-// (bench/README.md).
+// Named fields (Text13, floor, bare, ...): only those, besides the floor; "bare"
+// comes with Text28 too. Under callgrind with --collect-atstart=no, the counted
+// keystrokes of the named fields alone are collected, each with its cascade and
+// the events it posts (bench/README.md).
 //
 // Prints, per field, the median over the repetitions of the mean time per
 // keystroke, the 95th percentile of single keystrokes, and the ratio to the floor;
@@ -281,17 +280,20 @@ int main(int argc, char* argv[]) {
                 kRepetitions, qPrintable(QGuiApplication::platformName()));
     std::printf("%s%s %9s %9s %8s\n", cell("field", 11).c_str(), cell("block", 14).c_str(),
                 "per key", "p95 key", "x floor");
-    std::printf("%s%s %9.1f %9.1f %8.2f\n", cell("floor", 11).c_str(),
-                cell("QLineEdit", 14).c_str(), floor.perKey, floor.slowKey, 1.0);
+    // One row: the field, its block, its figures and how they stand to the floor's.
+    const auto row = [&floor](const char* field, const char* block, const Result& r) {
+        std::printf("%s%s %9.1f %9.1f %8.2f%s\n", cell(field, 11).c_str(), cell(block, 14).c_str(),
+                    r.perKey, r.slowKey, r.perKey / floor.perKey,
+                    r.asTyped ? "" : "  (text repaired while typing)");
+    };
+    row("floor", "QLineEdit", floor);
     Result bare[2];
     const bool bareWanted = named.contains(QLatin1String("bare"));
     if (named.isEmpty() || bareWanted || named.contains(QLatin1String("Text28"))) {
         const char* styles[2] = {"Fusion", "Kirel"};
         for (int k = 0; k < 2; ++k) {
             bare[k] = measure(bareZener[k], {"12", "9", "15"}, bareWanted); // typed as into Text28
-            std::printf("%s%s %9.1f %9.1f %8.2f\n", cell("bare", 11).c_str(),
-                        cell(styles[k], 14).c_str(), bare[k].perKey, bare[k].slowKey,
-                        bare[k].perKey / floor.perKey);
+            row("bare", styles[k], bare[k]);
         }
     }
 
@@ -309,9 +311,7 @@ int main(int argc, char* argv[]) {
             const bool wanted = named.contains(QLatin1String(e.name));
             if (!named.isEmpty() && !wanted) continue;
             const Result r = measure(w.findChild<QLineEdit*>(e.field), e.values, wanted);
-            std::printf("%s%s %9.1f %9.1f %8.2f%s\n", cell(e.name, 11).c_str(),
-                        cell(p.caption, 14).c_str(), r.perKey, r.slowKey, r.perKey / floor.perKey,
-                        r.asTyped ? "" : "  (text repaired while typing)");
+            row(e.name, p.caption, r);
             if (r.perKey > slowest) {
                 slowest = r.perKey;
                 slowestName = e.name;
